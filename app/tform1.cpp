@@ -1,0 +1,89 @@
+#include "app/tform1.h"
+
+#include "systems/system_def.h"
+#include "ui/count_page.h"
+#include "ui/fonts.h"
+#include "ui/page_control.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QScreen>
+#include <QStyle>
+
+namespace shoewise {
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Shoewise"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Shoewise"));
+    QApplication::setApplicationVersion(QStringLiteral(SHOEWISE_VERSION));
+    installFontSubstitutions();
+}
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Shoewise"));
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/shoewise-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+    setFixedSize(ClientSize);
+    setFont(windowFont(12));
+    // Shown on top of the table software without taking the keyboard away from it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    pageControl_ = new PageControl(this);
+    pageControl_->setObjectName(QStringLiteral("PageControl1"));
+    pageControl_->setGeometry(8, 8, 313, 505);
+    for (const systems::SystemDef* system : systems::allSystems()) {
+        const auto index = static_cast<std::size_t>(system->slot - 1);
+        tracks_.at(index) = system->makeTrack();
+        pages_[index] = new CountPage(*system, tracks_[index], pageControl_);
+        pageControl_->addPage(pages_[index]);
+    }
+    pageControl_->setCurrentIndex(0);
+
+    chart_ = new QWidget(this);
+    chart_->setObjectName(QStringLiteral("Image1"));
+    chart_->setGeometry(328, 8, 345, 505);
+
+    footer_ = new QLabel(QStringLiteral("Shoewise Ver.1.3.5.0  Shoewise Team"), this);
+    footer_->setObjectName(QStringLiteral("Label16"));
+    footer_->setGeometry(248, 520, 423, 21);
+    footer_->setFont(windowFont(21, true));
+
+    FormCreate();
+}
+
+CountPage* TForm1::page(int slot) const
+{
+    if (slot < 1 || slot > SlotCount)
+        return nullptr;
+    return pages_[static_cast<std::size_t>(slot - 1)];
+}
+
+void TForm1::FormCreate()
+{
+    centreOnScreen();
+    for (CountPage* page : pages_) {
+        if (!page)
+            continue;
+        const auto index = static_cast<std::size_t>(page->system().slot - 1);
+        tracks_[index] = page->system().makeTrack();
+        page->showTrack();
+    }
+}
+
+void TForm1::centreOnScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
+}
+
+}  // namespace shoewise

@@ -1,0 +1,97 @@
+#include "engine/count_track.h"
+
+#include "engine/true_count.h"
+
+namespace shoewise {
+
+void CountTrack::press(std::int32_t tag)
+{
+    record(tag, 0);
+}
+
+bool CountTrack::pressAce()
+{
+    if (AcesLeft_ < 1)
+        return false;
+    record(0, 1);
+    return true;
+}
+
+void CountTrack::undo()
+{
+    if (CardsDealt_ > 0)
+        --CardsDealt_;
+    recompute();
+}
+
+void CountTrack::reset()
+{
+    CardsDealt_ = 0;
+    RunningCount_ = StartCount_;
+    TrueCount_ = 0.0;
+    TrueCountHundredths_ = 0;
+    AcesLeft_ = AceTotal;
+    bet_ = Bet::Player;
+}
+
+void CountTrack::record(std::int32_t tag, std::int32_t aceMark)
+{
+    if (CardsDealt_ < ShoeCards)
+        ++CardsDealt_;
+    Weights_[static_cast<std::size_t>(CardsDealt_)] = tag;
+    AceMarks_[static_cast<std::size_t>(CardsDealt_)] = aceMark;
+    recompute();
+}
+
+void CountTrack::recompute()
+{
+    std::int32_t running = StartCount_;
+    std::int32_t aces = 0;
+    for (std::size_t n = 1; n <= static_cast<std::size_t>(CardsDealt_); ++n) {
+        running += Weights_[n];
+        aces += AceMarks_[n];
+    }
+    RunningCount_ = running;
+    // Taken from the marks on every operation, so a replaced 416th card cannot leave it stale.
+    AcesLeft_ = AceTotal - aces;
+
+    if (style_ == CountStyle::PerDeck && hasTrueCount()) {
+        TrueCount_ = trueCount(RunningCount_, CardsDealt_);
+        TrueCountHundredths_ = hundredths(TrueCount_);
+    }
+
+    if (RunningCount_ != 0) {
+        const bool negative = RunningCount_ < 0;
+        if (betRule_ == BetRule::BankerBelowZero)
+            bet_ = negative ? Bet::Banker : Bet::Player;
+        else if (betRule_ == BetRule::PlayerBelowZero)
+            bet_ = negative ? Bet::Player : Bet::Banker;
+    }
+}
+
+NumberText CountTrack::cardsLeftText() const
+{
+    return integerText(CardsLeft());
+}
+
+NumberText CountTrack::runningCountText(char decimalSeparator) const
+{
+    if (style_ == CountStyle::Integer)
+        return integerText(RunningCount_);
+    // A multiple of 1/8, exact in a double, so the text is its exact decimal value.
+    return generalText(static_cast<double>(RunningCount_) / DeckCount, decimalSeparator);
+}
+
+NumberText CountTrack::trueCountText(char decimalSeparator) const
+{
+    if (!hasTrueCount())
+        return NumberText(NoTrueCountText);
+    return hundredthsText(TrueCountHundredths_, decimalSeparator);
+}
+
+NumberText CountTrack::acesLeftText() const
+{
+    return integerText(AcesLeft_);
+}
+
+}  // namespace shoewise

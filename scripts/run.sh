@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Shoewise and runs it. Without a display it runs the program under
+# Xvfb, saves a screenshot of the window, says where, and ends.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+bash scripts/deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DSHOEWISE_BUILD_TESTS=OFF -DSHOEWISE_BUILD_BENCH=OFF >/dev/null
+cmake --build build/release --target shoewise
+
+program="$root/build/release/app/shoewise"
+if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+    exec "$program"
+fi
+
+shot="$root/build/screenshots/shoewise.png"
+mkdir -p "$(dirname "$shot")"
+exec bash scripts/xvfb-shot.sh "$shot" "$program"

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "engine/count_track.h"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+// A counting system as plain data: its page, captions, start value, card groups with their tags and
+// the place, font and alignment of every control. The page widget is built from this alone, so a new
+// system is a new entry in its family's table and nothing else.
+namespace shoewise::systems {
+
+// What a label shows. Text labels are written once when the page is built; value labels are
+// rewritten from the count track after every operation.
+enum class Role : std::uint8_t { Text, CardsLeft, RunningCount, TrueCount, AcesLeft, Bet };
+
+enum class Align : std::uint8_t { Left, Right };
+
+enum class Operation : std::uint8_t { Card, Ace, Undo, Reset };
+
+struct Geometry {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct Font {
+    int pixels;
+    bool bold;
+};
+
+struct LabelDef {
+    std::string_view name;  // the control's object name
+    Role role;
+    std::string_view text;  // the caption shown before any operation; lines split by '\n'
+    Geometry geometry;      // at design time; value labels then size themselves to their text
+    Font font;
+    Align align;
+};
+
+struct ButtonDef {
+    std::string_view name;
+    std::string_view caption;
+    Operation operation;
+    std::int32_t tag;  // the card group's count value; only card presses read it
+    Geometry geometry;
+    Font font;
+    int tabOrder;
+};
+
+struct SystemDef {
+    int slot;  // 1-based position of the page in the page control
+    std::string_view page;
+    std::string_view caption;
+    std::int32_t startCount;
+    CountStyle style;
+    BetRule betRule;
+    std::span<const LabelDef> labels;
+    std::span<const ButtonDef> buttons;
+
+    CountTrack makeTrack() const { return {startCount, style, betRule}; }
+};
+
+// Each family keeps its systems in one table.
+std::span<const SystemDef> integerSystems();
+std::span<const SystemDef> trueCountSystems();
+std::span<const SystemDef> aceSystems();
+std::span<const SystemDef> baccaratSystems();
+
+// Every system of every family, in slot order.
+std::span<const SystemDef* const> allSystems();
+
+}  // namespace shoewise::systems

@@ -1,0 +1,179 @@
+#include "engine/count_track.h"
+
+#include <gtest/gtest.h>
+
+namespace shoewise {
+namespace {
+
+CountTrack ko()
+{
+    return {-22, CountStyle::Integer};
+}
+
+CountTrack hiLo()
+{
+    return {0, CountStyle::PerDeck};
+}
+
+TEST(CountTrack, RebuildsTheRunningCountFromTheHistory)
+{
+    CountTrack track = ko();
+    track.press(+1);
+    track.press(-1);
+    track.press(0);
+    EXPECT_EQ(track.CardsDealt(), 3);
+    EXPECT_EQ(track.RunningCount(), -22);
+    track.undo();
+    track.undo();
+    EXPECT_EQ(track.CardsLeft(), 415);
+    EXPECT_EQ(track.RunningCount(), -21);
+    // The undone cards' tags stay behind, unread, until a press overwrites them.
+    EXPECT_EQ(track.Weights()[2], -1);
+    track.press(+1);
+    EXPECT_EQ(track.Weights()[2], +1);
+    EXPECT_EQ(track.RunningCount(), -20);
+}
+
+TEST(CountTrack, UndoOnAnEmptyTrackChangesNothing)
+{
+    CountTrack track = ko();
+    track.undo();
+    EXPECT_EQ(track.CardsDealt(), 0);
+    EXPECT_EQ(track.RunningCount(), -22);
+    EXPECT_EQ(track.runningCountText().view(), "-22");
+    EXPECT_EQ(track.cardsLeftText().view(), "416");
+}
+
+TEST(CountTrack, ResetKeepsTheHistoryButNeverReadsIt)
+{
+    CountTrack track = ko();
+    for (int i = 0; i < 5; ++i)
+        track.press(+1);
+    track.reset();
+    EXPECT_EQ(track.CardsDealt(), 0);
+    EXPECT_EQ(track.RunningCount(), -22);
+    track.undo();
+    EXPECT_EQ(track.CardsDealt(), 0);
+    EXPECT_EQ(track.RunningCount(), -22);
+    track.press(-1);
+    EXPECT_EQ(track.RunningCount(), -23);
+    EXPECT_EQ(track.Weights()[2], +1);  // stale, beyond CardsDealt
+}
+
+TEST(CountTrack, FullTrackReplacesTheLastTag)
+{
+    CountTrack track = ko();
+    for (int i = 0; i < 416; ++i)
+        track.press(+1);
+    EXPECT_EQ(track.CardsLeft(), 0);
+    EXPECT_EQ(track.RunningCount(), 394);
+    track.press(-1);
+    EXPECT_EQ(track.CardsDealt(), 416);
+    EXPECT_EQ(track.RunningCount(), 392);
+    EXPECT_EQ(track.Weights()[416], -1);
+    track.undo();
+    EXPECT_EQ(track.CardsDealt(), 415);
+    EXPECT_EQ(track.RunningCount(), 393);
+}
+
+TEST(CountTrack, PerDeckTextsAndTrueCount)
+{
+    CountTrack track = hiLo();
+    EXPECT_EQ(track.runningCountText().view(), "0");
+    EXPECT_EQ(track.trueCountText().view(), "0");
+    track.press(-1);
+    EXPECT_EQ(track.runningCountText().view(), "-0.125");
+    EXPECT_EQ(track.trueCountText().view(), "-0.13");
+    track.reset();
+    EXPECT_EQ(track.TrueCount(), 0.0);
+    EXPECT_EQ(track.trueCountText().view(), "0");
+}
+
+TEST(CountTrack, NoDeckLeftShowsADashInsteadOfFaulting)
+{
+    CountTrack track = hiLo();
+    for (int i = 0; i < 415; ++i)
+        track.press(+1);
+    EXPECT_EQ(track.trueCountText().view(), "21580");
+    track.press(+1);
+    EXPECT_FALSE(track.hasTrueCount());
+    EXPECT_EQ(track.cardsLeftText().view(), "0");
+    EXPECT_EQ(track.runningCountText().view(), "52");
+    EXPECT_EQ(track.trueCountText().view(), NoTrueCountText);
+    track.undo();
+    EXPECT_EQ(track.trueCountText().view(), "21580");
+}
+
+TEST(CountTrack, AcesAreCountedFromTheirMarks)
+{
+    CountTrack track = hiLo();
+    EXPECT_TRUE(track.pressAce());
+    EXPECT_EQ(track.AcesLeft(), 31);
+    EXPECT_EQ(track.RunningCount(), 0);
+    track.press(+1);
+    EXPECT_EQ(track.AcesLeft(), 31);
+    track.undo();
+    track.undo();
+    EXPECT_EQ(track.AcesLeft(), 32);
+
+    for (int i = 0; i < 32; ++i)
+        EXPECT_TRUE(track.pressAce());
+    EXPECT_EQ(track.AcesLeft(), 0);
+    EXPECT_FALSE(track.pressAce());
+    EXPECT_EQ(track.CardsDealt(), 32);
+    track.undo();
+    EXPECT_EQ(track.AcesLeft(), 1);
+    EXPECT_TRUE(track.pressAce());
+
+    track.reset();
+    EXPECT_EQ(track.AcesLeft(), 32);
+    track.press(+2);  // overwrites card 1's mark; the stale marks above stay unread
+    EXPECT_EQ(track.AceMarks()[1], 0);
+    EXPECT_EQ(track.AcesLeft(), 32);
+}
+
+TEST(CountTrack, AFullTrackNeverDisagreesWithItsMarks)
+{
+    CountTrack track = hiLo();
+    for (int i = 0; i < 415; ++i)
+        track.press(0);
+    EXPECT_TRUE(track.pressAce());  // the 416th card
+    EXPECT_EQ(track.AcesLeft(), 31);
+    EXPECT_EQ(track.trueCountText().view(), NoTrueCountText);
+    track.press(+1);  // replaces that ace
+    EXPECT_EQ(track.AceMarks()[416], 0);
+    EXPECT_EQ(track.AcesLeft(), 32);
+    EXPECT_TRUE(track.pressAce());  // and back
+    EXPECT_EQ(track.AcesLeft(), 31);
+    EXPECT_EQ(track.CardsDealt(), 416);
+}
+
+TEST(CountTrack, BetFollowsTheSignAndHoldsAtZero)
+{
+    CountTrack first(0, CountStyle::PerDeck, BetRule::BankerBelowZero);
+    CountTrack second(0, CountStyle::PerDeck, BetRule::PlayerBelowZero);
+    const Bet expectedFirst[] = {Bet::Banker, Bet::Banker, Bet::Player, Bet::Player};
+    const Bet expectedSecond[] = {Bet::Player, Bet::Player, Bet::Banker, Bet::Banker};
+    const int tags[] = {-2, +1, +2, -1};  // counts -2, -1, +1, 0
+    for (int i = 0; i < 4; ++i) {
+        first.press(tags[i]);
+        second.press(tags[i]);
+        EXPECT_EQ(first.bet(), expectedFirst[i]) << i;
+        EXPECT_EQ(second.bet(), expectedSecond[i]) << i;
+    }
+    for (int i = 0; i < 4; ++i)
+        first.undo();
+    EXPECT_EQ(first.bet(), Bet::Banker);  // count 0 on the empty track keeps the last bet
+    first.reset();
+    EXPECT_EQ(first.bet(), Bet::Player);
+}
+
+TEST(CountTrack, OperationsDoNotAllocate)
+{
+    // The whole track lives in the object itself.
+    static_assert(sizeof(CountTrack) > 2 * 417 * sizeof(std::int32_t));
+    static_assert(std::is_trivially_copyable_v<CountTrack>);
+}
+
+}  // namespace
+}  // namespace shoewise

@@ -1,0 +1,141 @@
+#include "window_fixture.h"
+
+#include "systems/system_def.h"
+#include "ui/fonts.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QTabBar>
+
+namespace shoewise::testing {
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+using Window = WindowTest;
+
+TEST_F(Window, FixedTopmostWindowWithoutMaximise)
+{
+    EXPECT_EQ(form->windowTitle(), "Shoewise");
+    EXPECT_EQ(form->size(), QSize(684, 551));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    const Qt::WindowFlags flags = form->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(form->testAttribute(Qt::WA_ShowWithoutActivating));
+    for (int size : {16, 32, 48})
+        EXPECT_EQ(form->windowIcon().pixmap(size, size).size(), QSize(size, size)) << size;
+    EXPECT_EQ(QApplication::applicationName(), "Shoewise");
+    EXPECT_EQ(QApplication::applicationVersion(), "1.3.5.0");
+}
+
+TEST_F(Window, ControlsOnTheWindow)
+{
+    EXPECT_EQ(find<QWidget>("PageControl1")->geometry(), QRect(8, 8, 313, 505));
+    EXPECT_EQ(find<QWidget>("Image1")->geometry(), QRect(328, 8, 345, 505));
+    QLabel* footer = label("Label16");
+    EXPECT_EQ(footer->pos(), QPoint(248, 520));
+    EXPECT_EQ(footer->font().pixelSize(), 21);
+    EXPECT_TRUE(footer->font().bold());
+    EXPECT_FALSE(footer->text().isEmpty());
+}
+
+TEST_F(Window, PagesInSlotOrderKoFirst)
+{
+    PageControl* pages = form->pageControl();
+    ASSERT_EQ(pages->count(), static_cast<int>(systems::allSystems().size()));
+    EXPECT_EQ(pages->currentWidget()->objectName(), "TabSheet2");
+    int index = 0;
+    int lastSlot = 0;
+    for (const systems::SystemDef* system : systems::allSystems()) {
+        EXPECT_GT(system->slot, lastSlot);
+        lastSlot = system->slot;
+        EXPECT_EQ(pages->widget(index)->objectName(), qs(system->page));
+        EXPECT_EQ(pages->tabText(index), qs(system->caption));
+        EXPECT_EQ(form->page(system->slot), pages->widget(index));
+        ++index;
+    }
+    EXPECT_TRUE(pages->usesScrollButtons());
+    EXPECT_EQ(pages->elideMode(), Qt::ElideNone);
+}
+
+TEST_F(Window, PageClientAreaHoldsEveryControl)
+{
+    for (const systems::SystemDef* system : systems::allSystems()) {
+        QWidget* page = form->page(system->slot);
+        form->pageControl()->setCurrentWidget(page);
+        EXPECT_EQ(page->size(), QSize(305, 478)) << system->page;
+    }
+}
+
+// Every control of every page stands where its system's data puts it, with its font and tab order.
+TEST_F(Window, EveryControlFollowsItsSystemData)
+{
+    for (const systems::SystemDef* system : systems::allSystems()) {
+        QWidget* page = form->page(system->slot);
+        SCOPED_TRACE(system->page);
+        for (const systems::LabelDef& def : system->labels) {
+            auto* l = page->findChild<QLabel*>(qs(def.name));
+            ASSERT_NE(l, nullptr) << def.name;
+            EXPECT_EQ(l->y(), def.geometry.top) << def.name;
+            const bool right = def.align == systems::Align::Right;
+            const int edge = right ? l->x() + l->width() : l->x();
+            EXPECT_EQ(edge, right ? def.geometry.left + def.geometry.width : def.geometry.left) << def.name;
+            EXPECT_EQ(l->font().pixelSize(), def.font.pixels) << def.name;
+            EXPECT_EQ(l->font().bold(), def.font.bold) << def.name;
+            EXPECT_EQ(l->focusPolicy(), Qt::NoFocus) << def.name;
+            if (def.role == systems::Role::Text) {
+                EXPECT_EQ(l->text(), qs(def.text)) << def.name;
+            }
+        }
+        std::vector<const systems::ButtonDef*> tabOrder;
+        for (const systems::ButtonDef& def : system->buttons) {
+            auto* b = page->findChild<QPushButton*>(qs(def.name));
+            ASSERT_NE(b, nullptr) << def.name;
+            EXPECT_EQ(b->geometry(), QRect(def.geometry.left, def.geometry.top, def.geometry.width, def.geometry.height))
+                << def.name;
+            EXPECT_EQ(b->text(), qs(def.caption)) << def.name;
+            EXPECT_EQ(b->font().pixelSize(), def.font.pixels) << def.name;
+            EXPECT_EQ(b->font().bold(), def.font.bold) << def.name;
+            tabOrder.push_back(&def);
+        }
+        std::ranges::sort(tabOrder, {}, &systems::ButtonDef::tabOrder);
+        for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+            auto* previous = page->findChild<QPushButton*>(qs(tabOrder[i - 1]->name));
+            EXPECT_EQ(previous->nextInFocusChain()->objectName(), qs(tabOrder[i]->name));
+        }
+    }
+}
+
+TEST_F(Window, NoPlaceholderEverShows)
+{
+    const QStringList placeholders = {"XXX", "-0.125", "-0.15", "Az", "AZ", "bcm"};
+    for (QLabel* l : form->findChildren<QLabel*>())
+        EXPECT_FALSE(placeholders.contains(l->text())) << l->objectName().toStdString();
+}
+
+TEST_F(Window, CaptionsRenderInTheProportionalGothic)
+{
+    for (const char* name : {"Label5", "Label4", "Label3", "Label16"})
+        EXPECT_EQ(QFontInfo(label(name)->font()).family(), StandInFontFamily) << name;
+    for (const char* name : {"Button4", "Button7"})
+        EXPECT_EQ(QFontInfo(button(name)->font()).family(), StandInFontFamily) << name;
+    EXPECT_EQ(QFontInfo(form->font()).family(), StandInFontFamily);
+    EXPECT_EQ(form->font().pixelSize(), 12);
+}
+
+TEST_F(Window, WorkSurvivesSwitchingPages)
+{
+    click("Button5", 2);
+    click("Button2");
+    click("Button5");
+    EXPECT_EQ(texts({"Label67", "Label5", "Label71", "Label1"}), (Texts{"413", "-19", "415", "-31"}));
+}
+
+}  // namespace
+}  // namespace shoewise::testing

@@ -1,0 +1,137 @@
+#include "ui/count_page.h"
+
+#include "ui/auto_size_label.h"
+#include "ui/fonts.h"
+
+#include <QLocale>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace shoewise {
+
+using systems::Operation;
+using systems::Role;
+
+namespace {
+
+QRect toRect(const systems::Geometry& g)
+{
+    return {g.left, g.top, g.width, g.height};
+}
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The order in which an operation writes a page's values: cards left first, as every handler does.
+int writeOrder(Role role)
+{
+    switch (role) {
+    case Role::CardsLeft: return 0;
+    case Role::RunningCount: return 1;
+    case Role::TrueCount: return 2;
+    case Role::AcesLeft: return 3;
+    case Role::Bet: return 4;
+    case Role::Text: break;
+    }
+    return 5;
+}
+
+char localeDecimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 0x80 ? static_cast<char>(point.at(0).unicode()) : '.';
+}
+
+}  // namespace
+
+CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidget* parent)
+    : QWidget(parent)
+    , system_(system)
+    , track_(track)
+    , decimalSeparator_(localeDecimalSeparator())
+{
+    setObjectName(toQString(system.page));
+
+    for (const systems::LabelDef& def : system.labels) {
+        auto* label = new AutoSizeLabel(toQString(def.text), toRect(def.geometry),
+                                        def.align == systems::Align::Right ? Qt::AlignRight : Qt::AlignLeft, this);
+        label->setObjectName(toQString(def.name));
+        label->setFont(windowFont(def.font.pixels, def.font.bold));
+        if (def.role == Role::Bet) {
+            label->setAutoFillBackground(true);  // the bet colour fills the whole box behind the text
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, Qt::white);
+            label->setPalette(palette);
+        }
+        if (def.role != Role::Text)
+            values_.push_back({def.role, label});
+    }
+    std::ranges::stable_sort(values_, {}, [](const ValueLabel& v) { return writeOrder(v.role); });
+
+    std::vector<std::pair<int, QPushButton*>> byTabOrder;
+    for (const systems::ButtonDef& def : system.buttons) {
+        auto* button = new QPushButton(toQString(def.caption), this);
+        button->setObjectName(toQString(def.name));
+        button->setGeometry(toRect(def.geometry));
+        button->setFont(windowFont(def.font.pixels, def.font.bold));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, operation = def.operation, tag = def.tag] { run(operation, tag); });
+        byTabOrder.emplace_back(def.tabOrder, button);
+    }
+    std::ranges::stable_sort(byTabOrder, {}, &std::pair<int, QPushButton*>::first);
+    for (std::size_t i = 1; i < byTabOrder.size(); ++i)
+        setTabOrder(byTabOrder[i - 1].second, byTabOrder[i].second);
+}
+
+void CountPage::run(Operation operation, std::int32_t tag)
+{
+    switch (operation) {
+    case Operation::Card: track_.press(tag); break;
+    case Operation::Ace: track_.pressAce(); break;  // a refused ace changes nothing and says nothing
+    case Operation::Undo: track_.undo(); break;
+    case Operation::Reset: track_.reset(); break;
+    }
+    showTrack();
+}
+
+void CountPage::showTrack()
+{
+    for (const ValueLabel& value : values_) {
+        auto show = [&](const NumberText& text) { value.label->setValueText(toQString(text.view())); };
+        switch (value.role) {
+        case Role::CardsLeft: show(track_.cardsLeftText()); break;
+        case Role::RunningCount: show(track_.runningCountText(decimalSeparator_)); break;
+        case Role::TrueCount: show(track_.trueCountText(decimalSeparator_)); break;
+        case Role::AcesLeft: show(track_.acesLeftText()); break;
+        case Role::Bet: showBet(*value.label); break;
+        case Role::Text: break;
+        }
+    }
+}
+
+void CountPage::showBet(AutoSizeLabel& label)
+{
+    label.setValueText(betText(track_.bet()));
+    const QColor color = betColor(track_.bet());
+    if (label.palette().color(QPalette::Window) != color) {
+        QPalette palette = label.palette();
+        palette.setColor(QPalette::Window, color);
+        label.setPalette(palette);
+    }
+}
+
+QString CountPage::betText(Bet bet)
+{
+    return bet == Bet::Player ? QStringLiteral("BET ON PLAYER") : QStringLiteral("BET ON BANKER");
+}
+
+QColor CountPage::betColor(Bet bet)
+{
+    return bet == Bet::Player ? QColor(0, 0, 255) : QColor(255, 0, 0);
+}
+
+}  // namespace shoewise

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "engine/count_track.h"
+#include "systems/system_def.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QPushButton;
+
+namespace shoewise {
+
+class AutoSizeLabel;
+
+// One counting system's page, built entirely from its data: labels and buttons where the data puts
+// them, every button bound to one operation on the page's own track. After every operation the page
+// shows the track's values again; the labels hold nothing of their own.
+class CountPage : public QWidget {
+    Q_OBJECT
+
+public:
+    CountPage(const systems::SystemDef& system, CountTrack& track, QWidget* parent = nullptr);
+
+    const systems::SystemDef& system() const { return system_; }
+    const CountTrack& track() const { return track_; }
+
+    // Writes every value label from the track: cards left, running count, true count, aces left, bet.
+    void showTrack();
+
+    static QString betText(Bet bet);
+    static QColor betColor(Bet bet);
+
+private:
+    void run(systems::Operation operation, std::int32_t tag);
+    void showBet(AutoSizeLabel& label);
+
+    struct ValueLabel {
+        systems::Role role;
+        AutoSizeLabel* label;
+    };
+
+    const systems::SystemDef& system_;
+    CountTrack& track_;
+    std::vector<ValueLabel> values_;
+    char decimalSeparator_;
+};
+
+}  // namespace shoewise

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QTabWidget>
+
+namespace shoewise {
+
+class CountPage;
+
+// The page control: one row of tabs that scrolls when the captions do not fit, never elided, so
+// every system's full name stays readable.
+class PageControl : public QTabWidget {
+    Q_OBJECT
+
+public:
+    explicit PageControl(QWidget* parent = nullptr);
+
+    void addPage(CountPage* page);
+    CountPage* page(int index) const;
+};
+
+}  // namespace shoewise
