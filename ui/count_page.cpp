@@ -39,6 +39,18 @@ int writeOrder(Role role)
     return 5;
 }
 
+// The stand-in face runs a little wider than the one the texts were laid out in; a fixed text is
+// narrowed just enough to keep within its laid-out width rather than run past the page edge.
+void fitWidth(AutoSizeLabel& label, int designWidth)
+{
+    const int natural = label.width();
+    if (natural <= designWidth || natural == 0)
+        return;
+    QFont font = label.font();
+    font.setStretch(std::max(80, designWidth * 100 / natural));
+    label.setFont(font);
+}
+
 char localeDecimalSeparator()
 {
     const QString point = QLocale().decimalPoint();
@@ -60,6 +72,8 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
                                         def.align == systems::Align::Right ? Qt::AlignRight : Qt::AlignLeft, this);
         label->setObjectName(toQString(def.name));
         label->setFont(windowFont(def.font.pixels, def.font.bold));
+        if (def.role == Role::Text)
+            fitWidth(*label, def.geometry.width);
         if (def.role == Role::Bet) {
             label->setAutoFillBackground(true);  // the bet colour fills the whole box behind the text
             QPalette palette = label->palette();

@@ -1,0 +1,35 @@
+// Saves a picture of the window with each page selected in turn, for looking at the layout:
+//   shoewise_pageshots OUTPUT_DIR [BUTTON...]
+// Buttons named after the folder are clicked first, so a page can be shown in a given state.
+#include "app/tform1.h"
+#include "ui/page_control.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    shoewise::setUpApplication();
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 2) {
+        qWarning("usage: shoewise_pageshots OUTPUT_DIR [BUTTON...]");
+        return 2;
+    }
+    QDir out(args.at(1));
+    out.mkpath(QStringLiteral("."));
+
+    shoewise::TForm1 form;
+    form.show();
+    for (const QString& name : args.mid(2))
+        if (auto* button = form.findChild<QPushButton*>(name))
+            button->click();
+    auto* pages = form.pageControl();
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        QApplication::processEvents();
+        form.grab().save(out.filePath(QStringLiteral("page%1-%2.png").arg(i + 1, 2, 10, QLatin1Char('0')).arg(pages->widget(i)->objectName())));
+    }
+    return 0;
+}
