@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QPainter>
 
 namespace shoewise {
 
@@ -26,6 +27,27 @@ void AutoSizeLabel::setValueText(const QString& text)
     fitToText();
 }
 
+void AutoSizeLabel::setLinePitch(int pixels)
+{
+    linePitch_ = pixels;
+    fitToText();
+    update();
+}
+
+void AutoSizeLabel::paintEvent(QPaintEvent* event)
+{
+    if (linePitch_ <= 0) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    const QStringList lines = text().split(QLatin1Char('\n'));
+    const int baseline = fontMetrics().ascent() - (fontMetrics().height() - linePitch_) / 2;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        painter.drawText(0, static_cast<int>(i) * linePitch_ + baseline, lines.at(i));
+}
+
 void AutoSizeLabel::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
@@ -35,7 +57,9 @@ void AutoSizeLabel::changeEvent(QEvent* event)
 
 void AutoSizeLabel::fitToText()
 {
-    const QSize natural = fontMetrics().size(0, text());
+    QSize natural = fontMetrics().size(0, text());
+    if (linePitch_ > 0)
+        natural.setHeight(static_cast<int>(text().count(QLatin1Char('\n')) + 1) * linePitch_);
     const int width = natural.width();
     const int height = std::max(designHeight_, natural.height());
     const int left = keepRight_ ? anchorX_ - width : anchorX_;

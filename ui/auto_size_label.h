@@ -16,18 +16,24 @@ public:
     AutoSizeLabel(const QString& text, const QRect& design, Qt::Alignment alignment, QWidget* parent = nullptr);
 
     void setValueText(const QString& text);
+    // Sets lines of a multi-line text this many pixels apart instead of the font's own line spacing,
+    // which for the stand-in face is a pixel taller than the layout was made for. 0 restores it.
+    void setLinePitch(int pixels);
+    int linePitch() const { return linePitch_; }
     bool keepsRightEdge() const { return keepRight_; }
     // The x of the fixed edge: the left edge, or one past the right edge.
     int anchorX() const { return anchorX_; }
 
 protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void fitToText();
 
     int anchorX_;
     int designHeight_;
+    int linePitch_ = 0;
     bool keepRight_;
 };
 
