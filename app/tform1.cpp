@@ -35,8 +35,9 @@ TForm1::TForm1(QWidget* parent)
     setFont(windowFont(12));
     // Shown on top of the table software without taking the keyboard away from it.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setBackgroundRole(QPalette::Button);
-    setAutoFillBackground(true);
+    QPalette buttonFace = palette();
+    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
+    setPalette(buttonFace);
 
     pageControl_ = new PageControl(this);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));

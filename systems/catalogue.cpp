@@ -11,7 +11,7 @@ std::span<const SystemDef* const> allSystems()
     // Built once; the families' tables are constant, so the order never changes afterwards.
     static const std::vector<const SystemDef*> ordered = [] {
         std::vector<const SystemDef*> systems;
-        for (auto family : {integerSystems(), trueCountSystems()})
+        for (auto family : {integerSystems(), trueCountSystems(), aceSystems(), baccaratSystems()})
             for (const SystemDef& system : family)
                 systems.push_back(&system);
         std::ranges::sort(systems, {}, &SystemDef::slot);

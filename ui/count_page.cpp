@@ -72,10 +72,17 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
                                         def.align == systems::Align::Right ? Qt::AlignRight : Qt::AlignLeft, this);
         label->setObjectName(toQString(def.name));
         label->setFont(windowFont(def.font.pixels, def.font.bold));
-        if (def.role == Role::Text)
+        if (def.role == Role::Text) {
+            const auto lines = static_cast<int>(std::ranges::count(def.text, '\n')) + 1;
+            if (lines > 1)
+                label->setLinePitch(def.geometry.height / lines);
             fitWidth(*label, def.geometry.width);
+        }
         if (def.role == Role::Bet) {
-            label->setAutoFillBackground(true);  // the bet colour fills the whole box behind the text
+            // The bet colour fills the whole box behind the text, whatever roles the parents use.
+            label->setAutoFillBackground(true);
+            label->setBackgroundRole(QPalette::Window);
+            label->setForegroundRole(QPalette::WindowText);
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, Qt::white);
             label->setPalette(palette);
