@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include "systems/system_def.h"
+#include "ui/chart/chart_panel.h"
 #include "ui/count_page.h"
 #include "ui/fonts.h"
 #include "ui/page_control.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 namespace shoewise {
 
@@ -50,7 +52,7 @@ TForm1::TForm1(QWidget* parent)
     }
     pageControl_->setCurrentIndex(0);
 
-    chart_ = new QWidget(this);
+    chart_ = new ChartPanel(this);
     chart_->setObjectName(QStringLiteral("Image1"));
     chart_->setGeometry(328, 8, 345, 505);
 
@@ -81,10 +83,36 @@ void TForm1::FormCreate()
     }
 }
 
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The window manager's frame is only known once it has taken the window on; centre again then.
+    if (!frameCentred_ && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        frameCentred_ = true;
+        centreOnScreen();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TForm1::centreOnScreen()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The whole window, frame and title bar included, is centred, not just its client area.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QRect outer = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(frame),
+                                            screen->availableGeometry());
+    const QPoint client = outer.topLeft() + QPoint(frame.left(), frame.top());
+    if (client != geometry().topLeft())
+        setGeometry(QRect(client, size()));
 }
 
 }  // namespace shoewise

@@ -32,11 +32,16 @@ public:
     CountPage* page(int slot) const;
     const CountTrack& track(int slot) const { return tracks_.at(static_cast<std::size_t>(slot - 1)); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
     // Puts every track into its start state and every value label to its start text.
     void FormCreate();
     void centreOnScreen();
 
+    bool frameCentred_ = false;
     std::array<CountTrack, SlotCount> tracks_{};
     std::array<CountPage*, SlotCount> pages_{};
     PageControl* pageControl_ = nullptr;

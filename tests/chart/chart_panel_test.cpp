@@ -1,0 +1,51 @@
+// The chart panel: decoded on the first paint only, drawn 1:1 from the top-left corner, and
+// empty when the picture is bad.
+
+#include "ui/chart/chart_panel.h"
+
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using shoewise::ChartPanel;
+
+QImage paint(ChartPanel& panel) { return panel.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+TEST(ChartPanel, DecodesOnceOnFirstPaintAndDrawsUnscaledAtTopLeft)
+{
+    ChartPanel panel;
+    EXPECT_EQ(panel.sizeHint(), QSize(345, 505));
+    panel.resize(panel.sizeHint());
+    EXPECT_EQ(panel.decodeCount(), 0) << "decoded before it was needed";
+
+    QImage shown;
+    for (int i = 0; i < 4; ++i)
+        shown = paint(panel);
+    panel.show();
+    panel.repaint();
+    EXPECT_EQ(panel.decodeCount(), 1);
+
+    ASSERT_EQ(panel.image().size(), QSize(343, 503));
+    EXPECT_EQ(shown.copy(0, 0, 343, 503), panel.image().convertToFormat(QImage::Format_RGB32));
+    // The spare column on the right and row at the bottom show the background, not the chart.
+    EXPECT_EQ(shown.copy(343, 0, 2, 505), QImage(shown.copy(344, 504, 1, 1).scaled(2, 505)));
+    EXPECT_EQ(shown.copy(0, 503, 345, 2), QImage(shown.copy(344, 504, 1, 1).scaled(345, 2)));
+}
+
+TEST(ChartPanel, BadPictureLeavesThePanelEmptyAndIsNotRetried)
+{
+    const QByteArray cutInTables = shoewise::embeddedChartJpeg().left(300);
+    for (const QByteArray& bytes : {QByteArray(), QByteArray("garbage"), cutInTables}) {
+        ChartPanel panel(bytes);
+        panel.resize(panel.sizeHint());
+        const QImage first = paint(panel);
+        EXPECT_EQ(paint(panel), first);
+        EXPECT_EQ(panel.decodeCount(), 1);
+        EXPECT_TRUE(panel.image().isNull());
+        EXPECT_EQ(first, QImage(first.copy(0, 0, 1, 1).scaled(first.size()))) << "panel not empty";
+    }
+}
+
+} // namespace
