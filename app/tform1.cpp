@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include "systems/system_def.h"
+#include "ui/auto_size_label.h"
 #include "ui/chart/chart_panel.h"
 #include "ui/count_page.h"
 #include "ui/fonts.h"
@@ -46,8 +47,7 @@ TForm1::TForm1(QWidget* parent)
     pageControl_->setGeometry(8, 8, 313, 505);
     for (const systems::SystemDef* system : systems::allSystems()) {
         const auto index = static_cast<std::size_t>(system->slot - 1);
-        tracks_.at(index) = system->makeTrack();
-        pages_[index] = new CountPage(*system, tracks_[index], pageControl_);
+        pages_.at(index) = new CountPage(*system, tracks_[index], pageControl_);
         pageControl_->addPage(pages_[index]);
     }
     pageControl_->setCurrentIndex(0);
@@ -56,9 +56,9 @@ TForm1::TForm1(QWidget* parent)
     chart_->setObjectName(QStringLiteral("Image1"));
     chart_->setGeometry(328, 8, 345, 505);
 
-    footer_ = new QLabel(QStringLiteral("Shoewise Ver.1.3.5.0  Shoewise Team"), this);
+    footer_ = new AutoSizeLabel(QStringLiteral("Shoewise Ver." SHOEWISE_VERSION "  Shoewise Team"), QRect(248, 520, 423, 21),
+                                Qt::AlignLeft, this);
     footer_->setObjectName(QStringLiteral("Label16"));
-    footer_->setGeometry(248, 520, 423, 21);
     footer_->setFont(windowFont(21, true));
 
     FormCreate();
@@ -108,8 +108,8 @@ void TForm1::centreOnScreen()
         return;
     // The whole window, frame and title bar included, is centred, not just its client area.
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const QRect outer = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(frame),
-                                            screen->availableGeometry());
+    const QRect outer
+        = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(frame), screen->availableGeometry());
     const QPoint client = outer.topLeft() + QPoint(frame.left(), frame.top());
     if (client != geometry().topLeft())
         setGeometry(QRect(client, size()));

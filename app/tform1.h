@@ -6,10 +6,9 @@
 
 #include <array>
 
-class QLabel;
-
 namespace shoewise {
 
+class AutoSizeLabel;
 class CountPage;
 class PageControl;
 
@@ -46,7 +45,7 @@ private:
     std::array<CountPage*, SlotCount> pages_{};
     PageControl* pageControl_ = nullptr;
     QWidget* chart_ = nullptr;
-    QLabel* footer_ = nullptr;
+    AutoSizeLabel* footer_ = nullptr;
 };
 
 }  // namespace shoewise

@@ -10,6 +10,8 @@ packages=(
     fonts-ipafont-gothic
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth x11-utils imagemagick dbus
+    clang-format clang-tidy cppcheck git
+    openbox xdotool wmctrl at-spi2-core python3-pyatspi desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -25,6 +25,20 @@ void AutoSizeLabel::setValueText(const QString& text)
         return;
     setText(text);
     fitToText();
+    nameForAccessibility();
+}
+
+void AutoSizeLabel::setAccessibleTitle(const QString& title)
+{
+    accessibleTitle_ = title;
+    nameForAccessibility();
+}
+
+void AutoSizeLabel::nameForAccessibility()
+{
+    // With a name of its own, QLabel no longer announces its text; the new name announces it instead.
+    if (!accessibleTitle_.isEmpty())
+        setAccessibleName(accessibleTitle_ + QStringLiteral(": ") + text());
 }
 
 void AutoSizeLabel::setLinePitch(int pixels)

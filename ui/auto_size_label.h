@@ -16,6 +16,9 @@ public:
     AutoSizeLabel(const QString& text, const QRect& design, Qt::Alignment alignment, QWidget* parent = nullptr);
 
     void setValueText(const QString& text);
+    // Names the label for assistive tools as "title: text", renamed with every new text so that a
+    // screen reader hears both what the value is and that it changed. Empty leaves the name alone.
+    void setAccessibleTitle(const QString& title);
     // Sets lines of a multi-line text this many pixels apart instead of the font's own line spacing,
     // which for the stand-in face is a pixel taller than the layout was made for. 0 restores it.
     void setLinePitch(int pixels);
@@ -30,7 +33,9 @@ protected:
 
 private:
     void fitToText();
+    void nameForAccessibility();
 
+    QString accessibleTitle_;
     int anchorX_;
     int designHeight_;
     int linePitch_ = 0;

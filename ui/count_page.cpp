@@ -3,6 +3,7 @@
 #include "ui/auto_size_label.h"
 #include "ui/fonts.h"
 
+#include <QFontMetrics>
 #include <QLocale>
 #include <QPushButton>
 
@@ -39,17 +40,40 @@ int writeOrder(Role role)
     return 5;
 }
 
-// The stand-in face runs a little wider than the one the texts were laid out in; a fixed text is
-// narrowed just enough to keep within its laid-out width rather than run past the page edge.
-void fitWidth(AutoSizeLabel& label, int designWidth)
+// What a value label holds, as assistive tools name it ahead of the value.
+QString accessibleTitle(Role role)
 {
-    const int natural = label.width();
-    if (natural <= designWidth || natural == 0)
-        return;
-    QFont font = label.font();
-    font.setStretch(std::max(80, designWidth * 100 / natural));
-    label.setFont(font);
+    switch (role) {
+    case Role::CardsLeft: return QStringLiteral("Cards Left in Shoe");
+    case Role::RunningCount: return QStringLiteral("Running Count");
+    case Role::TrueCount: return QStringLiteral("True Count");
+    case Role::AcesLeft: return QStringLiteral("A残数");
+    case Role::Bet: return QStringLiteral("Bet");
+    case Role::Text: break;
+    }
+    return {};
 }
+
+// The stand-in face runs a little wider than the one the captions were laid out in. A fixed text
+// that would not fit its laid-out width is narrowed just enough to fit, rather than cut off at the
+// page edge or inside its button; the narrowing stops where the letters would become hard to read.
+void narrowToFit(QWidget& widget, const QString& text, int width)
+{
+    constexpr int narrowest = 75;  // percent of the normal width
+    QFont font = widget.font();
+    const int natural = QFontMetrics(font).size(0, text).width();
+    if (natural <= width || natural == 0)
+        return;
+    int stretch = std::max(narrowest, width * 100 / natural);
+    font.setStretch(stretch);
+    // Hinting makes the width only roughly proportional to the stretch: step down until it fits.
+    while (stretch > narrowest && QFontMetrics(font).size(0, text).width() > width)
+        font.setStretch(--stretch);
+    widget.setFont(font);
+}
+
+// Room a push button's frame takes on each side of its caption.
+constexpr int ButtonPadding = 4;
 
 char localeDecimalSeparator()
 {
@@ -76,7 +100,7 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
             const auto lines = static_cast<int>(std::ranges::count(def.text, '\n')) + 1;
             if (lines > 1)
                 label->setLinePitch(def.geometry.height / lines);
-            fitWidth(*label, def.geometry.width);
+            narrowToFit(*label, label->text(), def.geometry.width);
         }
         if (def.role == Role::Bet) {
             // The bet colour fills the whole box behind the text, whatever roles the parents use.
@@ -87,8 +111,10 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
             palette.setColor(QPalette::WindowText, Qt::white);
             label->setPalette(palette);
         }
-        if (def.role != Role::Text)
+        if (def.role != Role::Text) {
+            label->setAccessibleTitle(accessibleTitle(def.role));
             values_.push_back({def.role, label});
+        }
     }
     std::ranges::stable_sort(values_, {}, [](const ValueLabel& v) { return writeOrder(v.role); });
 
@@ -98,6 +124,7 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
         button->setObjectName(toQString(def.name));
         button->setGeometry(toRect(def.geometry));
         button->setFont(windowFont(def.font.pixels, def.font.bold));
+        narrowToFit(*button, button->text(), def.geometry.width - 2 * ButtonPadding);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
                 [this, operation = def.operation, tag = def.tag] { run(operation, tag); });

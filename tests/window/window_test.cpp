@@ -129,6 +129,29 @@ TEST_F(Window, CaptionsRenderInTheProportionalGothic)
     EXPECT_EQ(form->font().pixelSize(), 12);
 }
 
+// The stand-in face is wider than the one the layout was made for; no caption may end up cut off.
+TEST_F(Window, EveryCaptionFitsItsBox)
+{
+    for (const systems::SystemDef* system : systems::allSystems()) {
+        QWidget* page = form->page(system->slot);
+        for (const systems::ButtonDef& def : system->buttons) {
+            auto* b = page->findChild<QPushButton*>(qs(def.name));
+            EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width() - 8) << def.name;
+        }
+        for (const systems::LabelDef& def : system->labels) {
+            auto* l = page->findChild<QLabel*>(qs(def.name));
+            EXPECT_GE(l->width(), l->fontMetrics().size(0, l->text()).width()) << def.name;
+            if (def.role == systems::Role::Text) {
+                EXPECT_LE(l->width(), def.geometry.width) << def.name;
+            }
+        }
+    }
+    QLabel* footer = label("Label16");
+    EXPECT_GE(footer->height(), footer->fontMetrics().height());
+    EXPECT_LE(footer->y() + footer->height(), 551);
+    EXPECT_LE(footer->x() + footer->width(), 684);
+}
+
 TEST_F(Window, WorkSurvivesSwitchingPages)
 {
     click("Button5", 2);

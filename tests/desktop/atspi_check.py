@@ -1,0 +1,135 @@
+#!/usr/bin/python3
+"""Looks at a running Shoewise from outside, through AT-SPI, the way a screen reader does.
+
+Finds the application, its page tabs and the KO page's controls, presses a card button through its
+accessible action, and waits for the value labels to be renamed and for the renaming to be announced.
+A card that leaves the running count alone must not announce the running count again.
+"""
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+CAPTIONS = [
+    "KO システム", "REKO(Ridiculously Easy KO)", "４・５カードカウンター", "Hi-Lo System",
+    "Hi-Opt Ⅰ", "Hi-Opt Ⅱ", "Red 7 Card Counting", "ZEN", "KISS Ⅲ", "Advanced-Omega-II",
+    "Uston Advanced Point Count(APC)", "Uston Strongest and Simplest(SS)",
+    "Baccarat Card Counter Ⅰ", "Baccarat Card Counter Ⅱ",
+]
+RUNNING = "Running Count: "
+CARDS = "Cards Left in Shoe: "
+failures = []
+
+
+def check(what, ok, detail=""):
+    print(("ok: " if ok else "FAIL: ") + what + ("" if ok else f" ({detail})"), flush=True)
+    if not ok:
+        failures.append(what)
+    return ok
+
+
+def showing(acc):
+    return acc.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def find_all(root, role):
+    return pyatspi.findAllDescendants(root, lambda a: a is not None and a.getRole() == role)
+
+
+def find_app(timeout):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name.lower() == "shoewise":
+                return app
+        time.sleep(0.2)
+    return None
+
+
+def fresh_name(acc):
+    acc.clearCache()
+    return acc.name
+
+
+def main():
+    app = find_app(20)
+    if not check("the application shoewise is on the accessibility bus", app is not None):
+        return 1
+
+    tab_lists = find_all(app, pyatspi.ROLE_PAGE_TAB_LIST)
+    check("one page tab list", len(tab_lists) == 1, f"found {len(tab_lists)}")
+    if tab_lists:
+        tabs = [t.name for t in tab_lists[0] if t is not None and t.getRole() == pyatspi.ROLE_PAGE_TAB]
+        check("the page tabs are named by the system captions, in order", tabs == CAPTIONS, f"found {tabs}")
+
+    # Several pages share captions; the KO page is the one on show.
+    buttons = [b for b in find_all(app, pyatspi.ROLE_PUSH_BUTTON) if showing(b)]
+    press_me = next((b for b in buttons if b.name == "2,3,4,5,6,7"), None)
+    if not check("the KO page shows the button 2,3,4,5,6,7", press_me is not None, [b.name for b in buttons]):
+        return 1
+    page = press_me.parent
+    button = {b.name: b for b in page if b is not None and b.getRole() == pyatspi.ROLE_PUSH_BUTTON}
+    check("the KO page's buttons are named by their captions",
+          sorted(button) == sorted(["8,9", "2,3,4,5,6,7", "10,J,Q,K,A", "リセット", "戻る"]), sorted(button))
+    labels = [l for l in page if l is not None and l.getRole() == pyatspi.ROLE_LABEL]
+    running = next((l for l in labels if l.name.startswith(RUNNING)), None)
+    cards = next((l for l in labels if l.name.startswith(CARDS)), None)
+    if not check("the running count and cards left labels say what they hold",
+                 running is not None and cards is not None, f"labels {[l.name for l in labels]}"):
+        return 1
+    check("the labels start at -22 and 416", (running.name, cards.name) == (RUNNING + "-22", CARDS + "416"),
+          f"{running.name!r}, {cards.name!r}")
+
+    announced = []  # (label, new name) in arrival order
+
+    def on_name(event):
+        # Qt 6.4 sends the object rather than the new name with the event: read the name afresh.
+        who = "running" if event.source == running else "cards" if event.source == cards else None
+        if who:
+            announced.append((who, fresh_name(event.source)))
+
+    def press(caption):
+        action = button[caption].queryAction()
+        index = next(i for i in range(action.nActions) if action.getName(i) == "Press")
+        action.doAction(index)
+
+    def wait_for(condition, seconds):
+        """Runs the event loop until condition() holds or time is up."""
+        loop = GLib.MainLoop()
+        end = time.monotonic() + seconds
+
+        def tick():
+            if condition() or time.monotonic() > end:
+                loop.quit()
+                return False
+            return True
+
+        GLib.timeout_add(50, tick)
+        loop.run()
+        return condition()
+
+    pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
+    wait_for(lambda: False, 1.0)  # lets the application learn that someone listens
+
+    press("2,3,4,5,6,7")
+    renamed = wait_for(lambda: fresh_name(running) == RUNNING + "-21" and fresh_name(cards) == CARDS + "415", 10)
+    check("pressing 2,3,4,5,6,7 renames the labels to -21 and 415", renamed,
+          f"{fresh_name(running)!r}, {fresh_name(cards)!r}")
+    heard = wait_for(lambda: ("running", RUNNING + "-21") in announced and ("cards", CARDS + "415") in announced, 5)
+    check("both renamings are announced as name changes", heard, f"heard {announced}")
+
+    announced.clear()
+    press("8,9")
+    wait_for(lambda: ("cards", CARDS + "414") in announced, 5)
+    wait_for(lambda: False, 0.5)  # time for a stray announcement to arrive
+    check("pressing 8,9 announces 414 cards once and leaves the running count unannounced",
+          announced == [("cards", CARDS + "414")], f"heard {announced}")
+    check("the running count still says -21", fresh_name(running) == RUNNING + "-21", fresh_name(running))
+
+    pyatspi.Registry.deregisterEventListener(on_name, "object:property-change:accessible-name")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

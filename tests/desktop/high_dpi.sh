@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# high_dpi.sh SCALE_PROBE SHOT_DIR: the window at scale 1 and at scale 2 on a private 2800x1400
+# display. At 2 it is twice the size in device pixels, and every caption fits, overlaps and stays
+# within its page exactly as at 1. Screenshots of both are left in SHOT_DIR.
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/session.sh"
+probe=$1 shots=$2
+require Xvfb dbus-daemon xprop xwininfo convert compare
+
+start_x 2800x1400
+start_bus
+mkdir -p "$shots"
+export QT_QPA_PLATFORM=xcb
+
+QT_SCALE_FACTOR=1 "$probe" --report "$work/scale1.txt" --shots "$shots/scale1" >"$work/scale1.out" 2>"$work/scale1.err" \
+    || fail "the probe failed at scale 1: $(cat "$work/scale1.err")"
+cat "$work/scale1.out"
+check "at scale 1 the window is 684x551 device pixels" grep -qx 'device-size 684x551' "$work/scale1.out"
+
+QT_SCALE_FACTOR=2 "$probe" --report "$work/scale2.txt" --shots "$shots/scale2" --hold >"$work/scale2.out" 2>"$work/scale2.err" &
+started+=($!)
+poll 30 grep -qx ready "$work/scale2.out" || fail "the probe did not get ready at scale 2: $(cat "$work/scale2.err")"
+cat "$work/scale2.out"
+check "at scale 2 the window is 1368x1102 device pixels" grep -qx 'device-size 1368x1102' "$work/scale2.out"
+check "at scale 2 the screenshots are 1368x1102" \
+    bash -c '[[ $(grep -c "^screenshot .* 1368x1102$" "$1") -eq 2 ]]' _ "$work/scale2.out"
+
+# The X window itself, as any other program sees it.
+window=$(xwininfo -root -tree | awk '/"Shoewise": \("/ {print $1; exit}')
+check "at scale 2 the X window is 1368x1102" \
+    bash -c 'xwininfo -id "$1" | grep -q "Width: 1368" && xwininfo -id "$1" | grep -q "Height: 1102"' _ "$window"
+hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+check "at scale 2 the size hints fix the size at 1368x1102" \
+    bash -c 'grep -q "minimum size: 1368 by 1102" <<<"$1" && grep -q "maximum size: 1368 by 1102" <<<"$1"' _ "$hints"
+
+lines=$(wc -l <"$work/scale1.txt")
+check "the description covers every control ($lines lines)" test "$lines" -ge 150
+check "every caption fits, overlaps and stays on its page at 2 as at 1" \
+    diff -u "$work/scale1.txt" "$work/scale2.txt"
+# Halved, the picture at 2 must look like the one at 1; two different pages differ about four times more.
+for page in 1 13; do
+    convert "$shots/scale2-page$page.png" -resize '684x551!' "$work/halved.png"
+    rmse=$(compare -metric RMSE "$shots/scale1-page$page.png" "$work/halved.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/' || true)
+    check "page $page at scale 2, halved, looks like it does at 1 (RMSE $rmse)" awk -v e="$rmse" 'BEGIN {exit !(e < 0.1)}'
+done
+echo "screenshots: $shots/scale1-page1.png $shots/scale2-page1.png (and -page13)"
+finish

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# package.sh BUILD_DIR APP_ID VERSION: builds the Debian package with CPack into a scratch folder
+# and checks its control fields and contents with dpkg-deb.
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/session.sh"
+build=$1 id=$2 version=$3
+require cpack dpkg-deb dpkg-shlibdeps file readelf
+
+cpack -G DEB -B "$work" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1 \
+    || fail "cpack failed: $(cat "$work/cpack.log")"
+debs=("$work"/*.deb)
+[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one package, found: ${debs[*]}"
+deb=${debs[0]}
+
+field() { dpkg-deb -f "$deb" "$1"; }
+check "the package is shoewise" test "$(field Package)" = shoewise
+check "the package version is $version" test "$(field Version)" = "$version"
+check "the maintainer has a name and an address" grep -Eq '^[^<]+ <[^@ ]+@[^> ]+>$' <<<"$(field Maintainer)"
+check "the package has a description" test -n "$(field Description)"
+depends=$(field Depends)
+echo "Depends: $depends"
+check "it depends on the Qt widgets library, found from the program" grep -Eq '(^|, )libqt6widgets6( |,|$)' <<<"$depends"
+check "it depends on the Japanese gothic font" grep -Eq '(^|, )fonts-ipafont-gothic( |,|$)' <<<"$depends"
+
+dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/contents"
+for path in ./usr/bin/shoewise ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
+    ./usr/share/icons/hicolor/{16x16,32x32,48x48}/apps/$id.png ./usr/share/icons/hicolor/scalable/apps/$id.svg; do
+    check "the package holds $path" grep -qxF "$path" "$work/contents"
+done
+dpkg-deb -x "$deb" "$work/root"
+check "the packaged program has no run path into the build folder" \
+    bash -c '! readelf -d "$1" | grep -qF "$2"' _ "$work/root/usr/bin/shoewise" "$build"
+finish

@@ -1,0 +1,172 @@
+// Describes, at whatever scale the environment sets, how every caption fits its control and which
+// controls overlap or run past their page, in words that do not depend on the scale: two runs at
+// different scales must describe the same window. Prints the window's size in device pixels, can
+// save screenshots, and with --hold stays open so that the X window itself can be examined.
+#include "app/tform1.h"
+#include "ui/auto_size_label.h"
+#include "ui/count_page.h"
+#include "ui/page_control.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTextStream>
+#include <QWindow>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+using shoewise::AutoSizeLabel;
+
+struct Fit {
+    QSizeF needed;
+    QRectF room;
+};
+
+// Judged in device pixels, where a clipped half logical pixel is a whole one lost.
+bool fitsIn(qreal needed, qreal room, qreal ratio)
+{
+    return std::ceil(needed * ratio - 0.01) <= std::floor(room * ratio + 0.01);
+}
+
+Fit labelFit(const QLabel& label)
+{
+    const QFontMetricsF metrics(label.font());
+    QSizeF needed = metrics.size(0, label.text());
+    if (const auto* autoSize = qobject_cast<const AutoSizeLabel*>(&label); autoSize && autoSize->linePitch() > 0)
+        needed.setHeight(static_cast<qreal>(label.text().count(QLatin1Char('\n')) + 1) * autoSize->linePitch());
+    return {needed, QRectF(label.contentsRect())};
+}
+
+Fit buttonFit(const QPushButton& button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const QFontMetricsF metrics(button.font());
+    const QRect contents = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    return {QSizeF(metrics.horizontalAdvance(button.text()), metrics.height()), QRectF(contents)};
+}
+
+QString describe(const QString& where, const QWidget& widget, const Fit& fit, qreal ratio, QTextStream& detail)
+{
+    const bool wide = fitsIn(fit.needed.width(), fit.room.width(), ratio);
+    const bool tall = fitsIn(fit.needed.height(), fit.room.height(), ratio);
+    detail << where << ' ' << widget.objectName() << " needs " << fit.needed.width() << 'x' << fit.needed.height()
+           << " has " << fit.room.width() << 'x' << fit.room.height() << '\n';
+    return QStringLiteral("%1 %2 width %3 height %4\n")
+        .arg(where, widget.objectName(), wide ? u"fits" : u"clipped", tall ? u"fits" : u"clipped");
+}
+
+// Every label and button directly on `parent`: fit, overlap with each other, and reach past its edge.
+QString describeControls(const QString& where, QWidget& parent, qreal ratio, QTextStream& detail)
+{
+    QString report;
+    QList<QWidget*> controls;
+    for (QWidget* child : parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (auto* label = qobject_cast<QLabel*>(child)) {
+            report += describe(where, *label, labelFit(*label), ratio, detail);
+            controls << label;
+        } else if (auto* button = qobject_cast<QPushButton*>(child)) {
+            report += describe(where, *button, buttonFit(*button), ratio, detail);
+            controls << button;
+        }
+    }
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        if (!parent.rect().contains(controls[i]->geometry()))
+            report += QStringLiteral("%1 %2 runs past the edge\n").arg(where, controls[i]->objectName());
+        for (qsizetype j = i + 1; j < controls.size(); ++j)
+            if (controls[i]->geometry().intersects(controls[j]->geometry()))
+                report += QStringLiteral("%1 %2 overlaps %3\n")
+                              .arg(where, controls[i]->objectName(), controls[j]->objectName());
+    }
+    return report;
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QTest::qWait(40);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    shoewise::setUpApplication();
+    const QStringList args = QApplication::arguments();
+    auto option = [&](const QString& name) {
+        const qsizetype at = args.indexOf(name);
+        return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
+    };
+    const QString reportPath = option(QStringLiteral("--report"));
+    const QString shotPrefix = option(QStringLiteral("--shots"));
+    if (reportPath.isEmpty()) {
+        std::fputs("usage: scale_probe --report FILE [--shots PATH-PREFIX] [--hold]\n", stderr);
+        return 2;
+    }
+
+    shoewise::TForm1 form;
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        std::fputs("the window was never shown\n", stderr);
+        return 1;
+    }
+    const qreal ratio = form.devicePixelRatioF();
+    const QSize device = form.windowHandle()->size() * ratio;
+
+    QString detailText;
+    QTextStream detail(&detailText);
+    QString report = describeControls(QStringLiteral("window"), form, ratio, detail);
+    shoewise::PageControl& pages = *form.pageControl();
+    for (int index = 0; index < pages.count(); ++index) {
+        pages.setCurrentIndex(index);
+        report += describeControls(pages.widget(index)->objectName(), *pages.widget(index), ratio, detail);
+    }
+
+    QFile file(reportPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(reportPath));
+        return 1;
+    }
+    file.write(report.toUtf8());
+    file.close();
+    std::fputs(qPrintable(detailText), stderr);
+
+    if (!shotPrefix.isEmpty()) {
+        // Pictures of what the X server shows, not of a fresh rendering: one integer and one baccarat page.
+        QDir().mkpath(QFileInfo(shotPrefix).path());
+        for (int index : {0, pages.count() - 2}) {
+            pages.setCurrentIndex(index);
+            settle();
+            const QPixmap shot = form.screen()->grabWindow(form.winId());
+            const QString path = QStringLiteral("%1-page%2.png").arg(shotPrefix).arg(index + 1);
+            if (!shot.save(path)) {
+                std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
+                return 1;
+            }
+            std::printf("screenshot %s %dx%d\n", qPrintable(path), shot.width(), shot.height());
+        }
+        pages.setCurrentIndex(0);
+    }
+
+    std::printf("ratio %g\ndevice-size %dx%d\n", ratio, device.width(), device.height());
+    std::fflush(stdout);
+    if (args.contains(QStringLiteral("--hold"))) {
+        std::puts("ready");
+        std::fflush(stdout);
+        return QApplication::exec();
+    }
+    return 0;
+}
