@@ -25,8 +25,9 @@ void setUpApplication()
 }
 
 TForm1::TForm1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Shoewise"));
@@ -56,8 +57,8 @@ TForm1::TForm1(QWidget* parent)
     chart_->setObjectName(QStringLiteral("Image1"));
     chart_->setGeometry(328, 8, 345, 505);
 
-    footer_ = new AutoSizeLabel(QStringLiteral("Shoewise Ver." SHOEWISE_VERSION "  Shoewise Team"), QRect(248, 520, 423, 21),
-                                Qt::AlignLeft, this);
+    footer_ = new AutoSizeLabel(QStringLiteral("Shoewise Ver." SHOEWISE_VERSION "  Shoewise Team"),
+        QRect(248, 520, 423, 21), Qt::AlignLeft, this);
     footer_->setObjectName(QStringLiteral("Label16"));
     footer_->setFont(windowFont(21, true));
 

@@ -22,7 +22,7 @@ class TForm1 : public QWidget {
 
 public:
     static constexpr int SlotCount = 14;
-    static constexpr QSize ClientSize{684, 551};
+    static constexpr QSize ClientSize {684, 551};
 
     explicit TForm1(QWidget* parent = nullptr);
 
@@ -41,8 +41,8 @@ private:
     void centreOnScreen();
 
     bool frameCentred_ = false;
-    std::array<CountTrack, SlotCount> tracks_{};
-    std::array<CountPage*, SlotCount> pages_{};
+    std::array<CountTrack, SlotCount> tracks_ {};
+    std::array<CountPage*, SlotCount> pages_ {};
     PageControl* pageControl_ = nullptr;
     QWidget* chart_ = nullptr;
     AutoSizeLabel* footer_ = nullptr;

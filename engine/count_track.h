@@ -13,7 +13,7 @@ namespace shoewise {
 
 inline constexpr std::int32_t ShoeCards = 416;  // 8 decks of 52
 inline constexpr std::int32_t DeckCount = 8;
-inline constexpr std::int32_t AceTotal = 32;    // 8 decks of 4 aces
+inline constexpr std::int32_t AceTotal = 32;  // 8 decks of 4 aces
 
 // How the running count reaches its label: as it is, or per deck next to a true count.
 enum class CountStyle : std::uint8_t { Integer, PerDeck };
@@ -34,7 +34,10 @@ class CountTrack {
 public:
     constexpr CountTrack() = default;
     constexpr CountTrack(std::int32_t startCount, CountStyle style, BetRule betRule = BetRule::None)
-        : StartCount_(startCount), style_(style), betRule_(betRule), RunningCount_(startCount)
+        : StartCount_(startCount)
+        , style_(style)
+        , betRule_(betRule)
+        , RunningCount_(startCount)
     {
     }
 
@@ -86,8 +89,8 @@ private:
     Bet bet_ = Bet::Player;
     // Entry n (1..CardsDealt) belongs to the n-th recorded card; entry 0 is never read. Entries above
     // CardsDealt are stale leftovers of undone or reset cards.
-    std::array<std::int32_t, ShoeCards + 1> Weights_{};
-    std::array<std::int32_t, ShoeCards + 1> AceMarks_{};
+    std::array<std::int32_t, ShoeCards + 1> Weights_ {};
+    std::array<std::int32_t, ShoeCards + 1> AceMarks_ {};
 };
 
 }  // namespace shoewise

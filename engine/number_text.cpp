@@ -11,7 +11,7 @@ NumberText integerText(std::int64_t value)
 {
     NumberText text;
     auto [end, ec] = std::to_chars(text.buffer_.data(), text.buffer_.data() + text.buffer_.size(), value);
-    text.length_ = ec == std::errc{} ? static_cast<std::size_t>(end - text.buffer_.data()) : 0;
+    text.length_ = ec == std::errc {} ? static_cast<std::size_t>(end - text.buffer_.data()) : 0;
     return text;
 }
 
@@ -42,18 +42,19 @@ NumberText generalText(double value, char decimalSeparator)
     }
 
     // Round to 15 significant digits once; the digits and the decimal exponent come from that.
-    std::array<char, 32> sci{};
-    auto [sciEnd, ec] = std::to_chars(sci.data(), sci.data() + sci.size(), std::fabs(value),
-                                      std::chars_format::scientific, 14);
-    if (ec != std::errc{}) {
+    std::array<char, 32> sci {};
+    auto [sciEnd, ec]
+        = std::to_chars(sci.data(), sci.data() + sci.size(), std::fabs(value), std::chars_format::scientific, 14);
+    if (ec != std::errc {}) {
         put("0");
         return finish();
     }
     // sci holds "d.ddddddddddddddde[+-]xx".
-    const char* ePos = static_cast<const char*>(std::memchr(sci.data(), 'e', static_cast<std::size_t>(sciEnd - sci.data())));
+    const char* ePos
+        = static_cast<const char*>(std::memchr(sci.data(), 'e', static_cast<std::size_t>(sciEnd - sci.data())));
     int exponent = 0;
     std::from_chars(ePos + 1 + (ePos[1] == '+' ? 1 : 0), sciEnd, exponent);
-    std::array<char, 15> digits{};
+    std::array<char, 15> digits {};
     std::size_t digitCount = 0;
     for (const char* p = sci.data(); p < ePos; ++p)
         if (*p != '.')
@@ -73,7 +74,7 @@ NumberText generalText(double value, char decimalSeparator)
         *out++ = 'E';
         *out++ = exponent < 0 ? '-' : '+';
         auto [expEnd, expEc] = std::to_chars(out, text.buffer_.data() + text.buffer_.size(), std::abs(exponent));
-        out = expEc == std::errc{} ? expEnd : out;
+        out = expEc == std::errc {} ? expEnd : out;
         return finish();
     }
 
@@ -102,10 +103,10 @@ NumberText hundredthsText(std::int64_t hundredths, char decimalSeparator)
     char* out = text.buffer_.data();
     if (hundredths < 0)
         *out++ = '-';
-    const std::uint64_t magnitude = hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths)
-                                                   : static_cast<std::uint64_t>(hundredths);
+    const std::uint64_t magnitude
+        = hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths) : static_cast<std::uint64_t>(hundredths);
     auto [end, ec] = std::to_chars(out, text.buffer_.data() + 24, magnitude / 100);
-    out = ec == std::errc{} ? end : out;
+    out = ec == std::errc {} ? end : out;
     const auto fraction = static_cast<unsigned>(magnitude % 100);
     if (fraction != 0) {
         *out++ = decimalSeparator;

@@ -27,7 +27,7 @@ private:
     friend NumberText generalText(double, char);
     friend NumberText hundredthsText(std::int64_t, char);
 
-    std::array<char, 40> buffer_{};
+    std::array<char, 40> buffer_ {};
     std::size_t length_ = 0;
 };
 

@@ -8,7 +8,7 @@ double trueCount(std::int32_t runningCount, std::int32_t cardsDealt)
 {
     // Both operands are small integers, exact in a double, and IEEE division is correctly rounded:
     // one division gives the nearest double. Evaluating rc / (8 - dealt / 52) in doubles would not.
-    const auto numerator = static_cast<double>(std::int64_t{52} * runningCount);
+    const auto numerator = static_cast<double>(std::int64_t {52} * runningCount);
     const auto denominator = static_cast<double>(416 - cardsDealt);
     return numerator / denominator;
 }

@@ -8,21 +8,21 @@ namespace {
 // Slot 10: "Advanced-Omega-II"
 constexpr LabelDef TabSheet9Labels[] = {
     {"Label22", Role::Text,
-         "Advanced-Omega-IIは高度な上級者向けカウンティングシ\n"
-         "ステムで、最も正確で効果的なカウンティングシステムの\n"
-         "一つです\n"
-         "2,3,7を+1、4,5,6を+2、8,Aを0、9を-1、10,J,Q,Kを-2としてカウ\n"
-         "ントするので、他のカウンティング手法よりも複雑です\n"
-         "さらにAを別カウントしてカードシューに残ったAの数を把握\n"
-         "すれば、BJが成立する確率が高くなるので、多く残ってる\n"
-         "場合は積極的にベット額を増やすと、3%ほどのパフォーマ\n"
-         "ンスの向上が見込めます\n"
-         "\n"
-         "カウント方法、Aの別カウントと複雑ではありますが、カウン\n"
-         "トが大きくなるとベット額を増やし、小さくなればベット額を\n"
-         "減らすという基本は同じです\n"
-         "8デックの場合のカウントの増減は1/8(0.125)になります",
-         {8, 0, 292, 168}, {12, false}, Align::Left},
+        "Advanced-Omega-IIは高度な上級者向けカウンティングシ\n"
+        "ステムで、最も正確で効果的なカウンティングシステムの\n"
+        "一つです\n"
+        "2,3,7を+1、4,5,6を+2、8,Aを0、9を-1、10,J,Q,Kを-2としてカウ\n"
+        "ントするので、他のカウンティング手法よりも複雑です\n"
+        "さらにAを別カウントしてカードシューに残ったAの数を把握\n"
+        "すれば、BJが成立する確率が高くなるので、多く残ってる\n"
+        "場合は積極的にベット額を増やすと、3%ほどのパフォーマ\n"
+        "ンスの向上が見込めます\n"
+        "\n"
+        "カウント方法、Aの別カウントと複雑ではありますが、カウン\n"
+        "トが大きくなるとベット額を増やし、小さくなればベット額を\n"
+        "減らすという基本は同じです\n"
+        "8デックの場合のカウントの増減は1/8(0.125)になります",
+        {8, 0, 292, 168}, {12, false}, Align::Left},
     {"Label50", Role::Text, "Running Count", {24, 176, 111, 16}, {16, true}, Align::Left},
     {"Label51", Role::Text, "True Count", {184, 176, 87, 16}, {16, true}, Align::Left},
     {"Label23", Role::RunningCount, "-0.125", {46, 192, 71, 24}, {24, true}, Align::Right},
@@ -46,15 +46,15 @@ constexpr ButtonDef TabSheet9Buttons[] = {
 // Slot 11: "Uston Advanced Point Count(APC)"
 constexpr LabelDef TabSheet13Labels[] = {
     {"Label34", Role::Text,
-         "Uston APCは2,8を+1、3,4,6,7を+2、5を+3、9を-1、10,J,Q,Kを\n"
-         "-3、Aを0としてカウントする、複雑な上級者向けのカードカ\n"
-         "ウンティングシステムです\n"
-         "その複雑さゆえ、開発者であるQuellmarでさえAPCを使い\n"
-         "こなせませんでした\n"
-         "Advanced-Omega-Ⅱと同様にAの残数をカウントし、ベット\n"
-         "額の調整をすることでパフォーマンスの向上が見込めます\n"
-         "8デックの場合のカウントの増減は1/8(0.125)になります",
-         {8, 8, 295, 96}, {12, false}, Align::Left},
+        "Uston APCは2,8を+1、3,4,6,7を+2、5を+3、9を-1、10,J,Q,Kを\n"
+        "-3、Aを0としてカウントする、複雑な上級者向けのカードカ\n"
+        "ウンティングシステムです\n"
+        "その複雑さゆえ、開発者であるQuellmarでさえAPCを使い\n"
+        "こなせませんでした\n"
+        "Advanced-Omega-Ⅱと同様にAの残数をカウントし、ベット\n"
+        "額の調整をすることでパフォーマンスの向上が見込めます\n"
+        "8デックの場合のカウントの増減は1/8(0.125)になります",
+        {8, 8, 295, 96}, {12, false}, Align::Left},
     {"Label52", Role::Text, "Running Count", {24, 112, 111, 16}, {16, true}, Align::Left},
     {"Label53", Role::Text, "True Count", {184, 112, 87, 16}, {16, true}, Align::Left},
     {"Label36", Role::RunningCount, "-0.125", {42, 128, 71, 24}, {24, true}, Align::Right},
@@ -77,7 +77,8 @@ constexpr ButtonDef TabSheet13Buttons[] = {
 
 constexpr SystemDef Systems[] = {
     {10, "TabSheet9", "Advanced-Omega-II", 0, CountStyle::PerDeck, BetRule::None, TabSheet9Labels, TabSheet9Buttons},
-    {11, "TabSheet13", "Uston Advanced Point Count(APC)", 0, CountStyle::PerDeck, BetRule::None, TabSheet13Labels, TabSheet13Buttons},
+    {11, "TabSheet13", "Uston Advanced Point Count(APC)", 0, CountStyle::PerDeck, BetRule::None, TabSheet13Labels,
+        TabSheet13Buttons},
 };
 
 }  // namespace

@@ -10,14 +10,14 @@ constexpr LabelDef TabSheet10Labels[] = {
     {"Label26", Role::RunningCount, "-0.125", {17, 120, 136, 48}, {48, true}, Align::Right},
     {"Label27", Role::Bet, "bcm", {16, 232, 64, 35}, {35, true}, Align::Left},
     {"Label28", Role::Text,
-         "A,2,3を+1、4を+2、6を-2、5,7,8を-1、9,10,J,Q,Kを0としてカウントし、\n"
-         "0以下ならBET ON BANKER、0以上ならBET ON PLAYER\n"
-         "という戦略のバカラカードカウンターです\n"
-         "8デックの場合のカウントの増減は1/8(0.125)です\n"
-         "カウンティングはカードが半分ほど使われてから本来の\n"
-         "効果を発揮しますので、序盤のブレに惑わされずに続ける\n"
-         "事が肝要です",
-         {8, 16, 327, 84}, {12, false}, Align::Left},
+        "A,2,3を+1、4を+2、6を-2、5,7,8を-1、9,10,J,Q,Kを0としてカウントし、\n"
+        "0以下ならBET ON BANKER、0以上ならBET ON PLAYER\n"
+        "という戦略のバカラカードカウンターです\n"
+        "8デックの場合のカウントの増減は1/8(0.125)です\n"
+        "カウンティングはカードが半分ほど使われてから本来の\n"
+        "効果を発揮しますので、序盤のブレに惑わされずに続ける\n"
+        "事が肝要です",
+        {8, 16, 327, 84}, {12, false}, Align::Left},
     {"Label60", Role::Text, "Running Count", {32, 104, 111, 16}, {16, true}, Align::Left},
     {"Label61", Role::Text, "True Count", {184, 104, 87, 16}, {16, true}, Align::Left},
     {"Label64", Role::TrueCount, "-0.15", {171, 120, 111, 48}, {48, true}, Align::Right},
@@ -37,14 +37,14 @@ constexpr ButtonDef TabSheet10Buttons[] = {
 // Slot 14: "Baccarat Card Counter Ⅱ"
 constexpr LabelDef TabSheet11Labels[] = {
     {"Label29", Role::Text,
-         "A,2,3を+1、4を+2、6を-2、5,7,8を-1、9,10,J,Q,Kを0としてカウ\n"
-         "ントし、0以下ならBET ON PLAYER、0以上ならBET ON \n"
-         "BANKERという戦略のバカラカードカウンターです\n"
-         "8デックの場合のカウントの増減は1/8(0.125)です\n"
-         "カウンティングはカードが半分ほど使われてから本来の\n"
-         "効果を発揮しますので、序盤のブレに惑わされずに続ける\n"
-         "事が肝要です",
-         {8, 16, 292, 84}, {12, false}, Align::Left},
+        "A,2,3を+1、4を+2、6を-2、5,7,8を-1、9,10,J,Q,Kを0としてカウ\n"
+        "ントし、0以下ならBET ON PLAYER、0以上ならBET ON \n"
+        "BANKERという戦略のバカラカードカウンターです\n"
+        "8デックの場合のカウントの増減は1/8(0.125)です\n"
+        "カウンティングはカードが半分ほど使われてから本来の\n"
+        "効果を発揮しますので、序盤のブレに惑わされずに続ける\n"
+        "事が肝要です",
+        {8, 16, 292, 84}, {12, false}, Align::Left},
     {"Label30", Role::RunningCount, "-0.125", {17, 120, 136, 48}, {48, true}, Align::Right},
     {"Label31", Role::Bet, "bcm", {16, 232, 64, 35}, {35, true}, Align::Left},
     {"Label62", Role::Text, "Running Count", {32, 104, 111, 16}, {16, true}, Align::Left},
@@ -64,8 +64,10 @@ constexpr ButtonDef TabSheet11Buttons[] = {
 };
 
 constexpr SystemDef Systems[] = {
-    {13, "TabSheet10", "Baccarat Card Counter Ⅰ", 0, CountStyle::PerDeck, BetRule::BankerBelowZero, TabSheet10Labels, TabSheet10Buttons},
-    {14, "TabSheet11", "Baccarat Card Counter Ⅱ", 0, CountStyle::PerDeck, BetRule::PlayerBelowZero, TabSheet11Labels, TabSheet11Buttons},
+    {13, "TabSheet10", "Baccarat Card Counter Ⅰ", 0, CountStyle::PerDeck, BetRule::BankerBelowZero, TabSheet10Labels,
+        TabSheet10Buttons},
+    {14, "TabSheet11", "Baccarat Card Counter Ⅱ", 0, CountStyle::PerDeck, BetRule::PlayerBelowZero, TabSheet11Labels,
+        TabSheet11Buttons},
 };
 
 }  // namespace

@@ -7,11 +7,11 @@ namespace {
 // Slot 1: "KO システム"
 constexpr LabelDef TabSheet2Labels[] = {
     {"Label4", Role::Text,
-         "KOシステムのランニングカウントの初期値は\n"
-         "初期値＝4-(4×デック数)で計算し、8デックの初期値は-28\n"
-         "プレーヤーの優位性がプラスになるのは-6ですが、\n"
-         "便宜的に-22として、0になるとプラスになるようにしています",
-         {8, 16, 296, 48}, {12, false}, Align::Left},
+        "KOシステムのランニングカウントの初期値は\n"
+        "初期値＝4-(4×デック数)で計算し、8デックの初期値は-28\n"
+        "プレーヤーの優位性がプラスになるのは-6ですが、\n"
+        "便宜的に-22として、0になるとプラスになるようにしています",
+        {8, 16, 296, 48}, {12, false}, Align::Left},
     {"Label5", Role::RunningCount, "XXX", {31, 144, 90, 48}, {48, true}, Align::Right},
     {"Label3", Role::Text, "Running Count", {24, 120, 111, 16}, {16, true}, Align::Left},
     {"Label66", Role::Text, "Cards Left in Shoe", {152, 120, 146, 16}, {16, true}, Align::Left},
@@ -28,11 +28,11 @@ constexpr ButtonDef TabSheet2Buttons[] = {
 // Slot 2: "REKO(Ridiculously Easy KO)"
 constexpr LabelDef TabSheet12Labels[] = {
     {"Label32", Role::Text,
-         "KO Systemの簡易版として開発されましたが、初心者でも\n"
-         "扱える使いやすさとハイパフォーマンスが見込めるバランス\n"
-         "の良いカウンティングシステムです\n"
-         "ランニングカウントの初期値は-2×デック数となります",
-         {8, 16, 297, 48}, {12, false}, Align::Left},
+        "KO Systemの簡易版として開発されましたが、初心者でも\n"
+        "扱える使いやすさとハイパフォーマンスが見込めるバランス\n"
+        "の良いカウンティングシステムです\n"
+        "ランニングカウントの初期値は-2×デック数となります",
+        {8, 16, 297, 48}, {12, false}, Align::Left},
     {"Label33", Role::RunningCount, "XXX", {31, 144, 90, 48}, {48, true}, Align::Right},
     {"Label10", Role::Text, "Running Count", {24, 120, 111, 16}, {16, true}, Align::Left},
     {"Label68", Role::Text, "Cards Left in Shoe", {152, 120, 146, 16}, {16, true}, Align::Left},
@@ -50,10 +50,10 @@ constexpr ButtonDef TabSheet12Buttons[] = {
 constexpr LabelDef TabSheet1Labels[] = {
     {"Label1", Role::RunningCount, "XXX", {31, 144, 90, 48}, {48, true}, Align::Right},
     {"Label2", Role::Text,
-         "デックから4と5のカードが全て無くなると6.22%有利になる\n"
-         "という統計に基づいたカウンティングシステムです\n"
-         "ランニングカウントの初期値は-4×デック数となります",
-         {8, 16, 282, 36}, {12, false}, Align::Left},
+        "デックから4と5のカードが全て無くなると6.22%有利になる\n"
+        "という統計に基づいたカウンティングシステムです\n"
+        "ランニングカウントの初期値は-4×デック数となります",
+        {8, 16, 282, 36}, {12, false}, Align::Left},
     {"Label13", Role::Text, "Running Count", {24, 120, 111, 16}, {16, true}, Align::Left},
     {"Label70", Role::Text, "Cards Left in Shoe", {152, 120, 146, 16}, {16, true}, Align::Left},
     {"Label71", Role::CardsLeft, "416", {192, 144, 75, 48}, {48, true}, Align::Left},
@@ -68,12 +68,12 @@ constexpr ButtonDef TabSheet1Buttons[] = {
 // Slot 7: "Red 7 Card Counting"
 constexpr LabelDef TabSheet6Labels[] = {
     {"Label14", Role::Text,
-         "Red 7 Card Countingは2,3,4,5,6,赤7を+1、10,J,Q,K,Aを-1、\n"
-         "黒7,8,9を0としてカウントするシステムです\n"
-         "赤（ダイヤ、ハート）７と黒（クラブ、スペード）の７を区別する\n"
-         "のが特徴です\n"
-         "ランニングカウントの初期値は-2×デック数となります",
-         {8, 16, 295, 60}, {12, false}, Align::Left},
+        "Red 7 Card Countingは2,3,4,5,6,赤7を+1、10,J,Q,K,Aを-1、\n"
+        "黒7,8,9を0としてカウントするシステムです\n"
+        "赤（ダイヤ、ハート）７と黒（クラブ、スペード）の７を区別する\n"
+        "のが特徴です\n"
+        "ランニングカウントの初期値は-2×デック数となります",
+        {8, 16, 295, 60}, {12, false}, Align::Left},
     {"Label15", Role::RunningCount, "XXX", {31, 144, 90, 48}, {48, true}, Align::Right},
     {"Label46", Role::Text, "Running Count", {24, 120, 111, 16}, {16, true}, Align::Left},
     {"Label78", Role::Text, "Cards Left in Shoe", {152, 120, 146, 16}, {16, true}, Align::Left},
@@ -90,14 +90,14 @@ constexpr ButtonDef TabSheet6Buttons[] = {
 // Slot 9: "KISS Ⅲ"
 constexpr LabelDef TabSheet8Labels[] = {
     {"Label20", Role::Text,
-         "KISS ⅢはKISS Ⅱというカウントシステムの改良版です\n"
-         "\n"
-         "黒2,3,4,5,6を+1、赤2,A,7,8,9を0、10,J,Q,Kを-1としてカウントす\n"
-         "る手法です\n"
-         "赤（ダイヤ、ハート）の2と黒（クラブ、スペード）の2を区別す\n"
-         "るのが特徴です\n"
-         "ランニングカウントの初期値はデック数×-2となります",
-         {8, 16, 298, 84}, {12, false}, Align::Left},
+        "KISS ⅢはKISS Ⅱというカウントシステムの改良版です\n"
+        "\n"
+        "黒2,3,4,5,6を+1、赤2,A,7,8,9を0、10,J,Q,Kを-1としてカウントす\n"
+        "る手法です\n"
+        "赤（ダイヤ、ハート）の2と黒（クラブ、スペード）の2を区別す\n"
+        "るのが特徴です\n"
+        "ランニングカウントの初期値はデック数×-2となります",
+        {8, 16, 298, 84}, {12, false}, Align::Left},
     {"Label21", Role::RunningCount, "XXX", {31, 144, 90, 48}, {48, true}, Align::Right},
     {"Label35", Role::Text, "Running Count", {24, 120, 111, 16}, {16, true}, Align::Left},
     {"Label82", Role::Text, "Cards Left in Shoe", {152, 120, 146, 16}, {16, true}, Align::Left},
@@ -114,13 +114,13 @@ constexpr ButtonDef TabSheet8Buttons[] = {
 // Slot 12: "Uston Strongest and Simplest(SS)"
 constexpr LabelDef TabSheet14Labels[] = {
     {"Label39", Role::Text,
-         "Uston SSは2,3,4,6を+2、5を+3、7を+1、8を0、9を-1、10,J,Q,\n"
-         "K,Aを-2としてカウントするシステムです\n"
-         "有効性と習得の容易さのバランスが取れていると言われて\n"
-         "いますが、複雑なので上級者向けのシステムです\n"
-         "ランニングカウントの初期値は-2×デック数となります\n"
-         "カウントが0以上になると約1%の優位性があります",
-         {8, 16, 293, 72}, {12, false}, Align::Left},
+        "Uston SSは2,3,4,6を+2、5を+3、7を+1、8を0、9を-1、10,J,Q,\n"
+        "K,Aを-2としてカウントするシステムです\n"
+        "有効性と習得の容易さのバランスが取れていると言われて\n"
+        "いますが、複雑なので上級者向けのシステムです\n"
+        "ランニングカウントの初期値は-2×デック数となります\n"
+        "カウントが0以上になると約1%の優位性があります",
+        {8, 16, 293, 72}, {12, false}, Align::Left},
     {"Label40", Role::RunningCount, "XXX", {31, 144, 90, 48}, {48, true}, Align::Right},
     {"Label17", Role::Text, "Running Count", {24, 120, 111, 16}, {16, true}, Align::Left},
     {"Label88", Role::Text, "Cards Left in Shoe", {152, 120, 146, 16}, {16, true}, Align::Left},
@@ -139,11 +139,14 @@ constexpr ButtonDef TabSheet14Buttons[] = {
 
 constexpr SystemDef Systems[] = {
     {1, "TabSheet2", "KO システム", -22, CountStyle::Integer, BetRule::None, TabSheet2Labels, TabSheet2Buttons},
-    {2, "TabSheet12", "REKO(Ridiculously Easy KO)", -16, CountStyle::Integer, BetRule::None, TabSheet12Labels, TabSheet12Buttons},
-    {3, "TabSheet1", "４・５カードカウンター", -32, CountStyle::Integer, BetRule::None, TabSheet1Labels, TabSheet1Buttons},
+    {2, "TabSheet12", "REKO(Ridiculously Easy KO)", -16, CountStyle::Integer, BetRule::None, TabSheet12Labels,
+        TabSheet12Buttons},
+    {3, "TabSheet1", "４・５カードカウンター", -32, CountStyle::Integer, BetRule::None, TabSheet1Labels,
+        TabSheet1Buttons},
     {7, "TabSheet6", "Red 7 Card Counting", -16, CountStyle::Integer, BetRule::None, TabSheet6Labels, TabSheet6Buttons},
     {9, "TabSheet8", "KISS Ⅲ", -16, CountStyle::Integer, BetRule::None, TabSheet8Labels, TabSheet8Buttons},
-    {12, "TabSheet14", "Uston Strongest and Simplest(SS)", -16, CountStyle::Integer, BetRule::None, TabSheet14Labels, TabSheet14Buttons},
+    {12, "TabSheet14", "Uston Strongest and Simplest(SS)", -16, CountStyle::Integer, BetRule::None, TabSheet14Labels,
+        TabSheet14Buttons},
 };
 
 }  // namespace

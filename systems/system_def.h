@@ -35,7 +35,7 @@ struct LabelDef {
     std::string_view name;  // the control's object name
     Role role;
     std::string_view text;  // the caption shown before any operation; lines split by '\n'
-    Geometry geometry;      // at design time; value labels then size themselves to their text
+    Geometry geometry;  // at design time; value labels then size themselves to their text
     Font font;
     Align align;
 };

@@ -8,12 +8,12 @@ namespace {
 constexpr LabelDef TabSheet3Labels[] = {
     {"Label6", Role::RunningCount, "-0.125", {17, 144, 136, 48}, {48, true}, Align::Right},
     {"Label7", Role::Text,
-         "Hi-Lo Systemは2,3,4,5,6を+1、7,8,9を0、10,J,Q,K,Aを-1として\n"
-         "カウントする初心者でも上級者でも非常に簡単に使用でき\n"
-         "るカウンティングシステムです\n"
-         "8デックの場合のカウントは1/8(0.125)ずつの増減になるの\n"
-         "が注意点です",
-         {8, 16, 298, 60}, {12, false}, Align::Left},
+        "Hi-Lo Systemは2,3,4,5,6を+1、7,8,9を0、10,J,Q,K,Aを-1として\n"
+        "カウントする初心者でも上級者でも非常に簡単に使用でき\n"
+        "るカウンティングシステムです\n"
+        "8デックの場合のカウントは1/8(0.125)ずつの増減になるの\n"
+        "が注意点です",
+        {8, 16, 298, 60}, {12, false}, Align::Left},
     {"Label41", Role::Text, "Running Count", {32, 120, 111, 16}, {16, true}, Align::Left},
     {"Label42", Role::Text, "True Count", {184, 120, 87, 16}, {16, true}, Align::Left},
     {"Label54", Role::TrueCount, "-0.15", {171, 144, 111, 48}, {48, true}, Align::Right},
@@ -31,13 +31,13 @@ constexpr ButtonDef TabSheet3Buttons[] = {
 // Slot 5: "Hi-Opt Ⅰ"
 constexpr LabelDef TabSheet4Labels[] = {
     {"Label8", Role::Text,
-         "Hi-Lo Systemの改良版\n"
-         "Hi-Opt Iは3,4,5,6を+1、2,7,8,9,Aを0、10,J,Q,Kを-1としてカウ\n"
-         "ントするシステムです\n"
-         "Hi-OptはHighly Optimum（非常に最適）の略です\n"
-         "8デックの場合のカウントの増減が1/8(0.125)になるのは\n"
-         "Hi-Lo Systemと同じです",
-         {8, 16, 290, 72}, {12, false}, Align::Left},
+        "Hi-Lo Systemの改良版\n"
+        "Hi-Opt Iは3,4,5,6を+1、2,7,8,9,Aを0、10,J,Q,Kを-1としてカウ\n"
+        "ントするシステムです\n"
+        "Hi-OptはHighly Optimum（非常に最適）の略です\n"
+        "8デックの場合のカウントの増減が1/8(0.125)になるのは\n"
+        "Hi-Lo Systemと同じです",
+        {8, 16, 290, 72}, {12, false}, Align::Left},
     {"Label9", Role::RunningCount, "-0.125", {17, 144, 136, 48}, {48, true}, Align::Right},
     {"Label43", Role::Text, "Running Count", {32, 120, 111, 16}, {16, true}, Align::Left},
     {"Label44", Role::Text, "True Count", {184, 120, 87, 16}, {16, true}, Align::Left},
@@ -56,14 +56,14 @@ constexpr ButtonDef TabSheet4Buttons[] = {
 // Slot 6: "Hi-Opt Ⅱ"
 constexpr LabelDef TabSheet5Labels[] = {
     {"Label11", Role::Text,
-         "Hi-Opt Ⅰの改良版\n"
-         "8デックの場合のカウントの増減が1/8(0.125)になるのは\n"
-         "Hi-Lo Systemと同じです\n"
-         "カウントの精度と効率を高める為に、4,5を+2、2,3,6,7を+1、\n"
-         "10,J,Q,Kを-2としてカウントするシステムです\n"
-         "カウントの増減が複雑になるので、熟練者向けですが、\n"
-         "習得できれば高い勝率を得られる・・・はず",
-         {8, 16, 287, 84}, {12, false}, Align::Left},
+        "Hi-Opt Ⅰの改良版\n"
+        "8デックの場合のカウントの増減が1/8(0.125)になるのは\n"
+        "Hi-Lo Systemと同じです\n"
+        "カウントの精度と効率を高める為に、4,5を+2、2,3,6,7を+1、\n"
+        "10,J,Q,Kを-2としてカウントするシステムです\n"
+        "カウントの増減が複雑になるので、熟練者向けですが、\n"
+        "習得できれば高い勝率を得られる・・・はず",
+        {8, 16, 287, 84}, {12, false}, Align::Left},
     {"Label12", Role::RunningCount, "-0.125", {17, 144, 136, 48}, {48, true}, Align::Right},
     {"Label45", Role::Text, "Running Count", {32, 120, 111, 16}, {16, true}, Align::Left},
     {"Label47", Role::Text, "True Count", {184, 120, 87, 16}, {16, true}, Align::Left},
@@ -83,13 +83,13 @@ constexpr ButtonDef TabSheet5Buttons[] = {
 // Slot 8: "ZEN"
 constexpr LabelDef TabSheet7Labels[] = {
     {"Label18", Role::Text,
-         "ZENは上級者向けのカウンティングシステムで、2,3,7を+1、\n"
-         "4,5,6を+2、8,9を0、10,J,Q,Kを-2、Aを-1、としてカウントします\n"
-         "習得するのは難しいですが、使いこなせれば非常に有益な\n"
-         "カウンティング手法となります\n"
-         "8デックの場合のカウントの増減は1/8(0.125)になります\n"
-         "",
-         {8, 16, 298, 72}, {12, false}, Align::Left},
+        "ZENは上級者向けのカウンティングシステムで、2,3,7を+1、\n"
+        "4,5,6を+2、8,9を0、10,J,Q,Kを-2、Aを-1、としてカウントします\n"
+        "習得するのは難しいですが、使いこなせれば非常に有益な\n"
+        "カウンティング手法となります\n"
+        "8デックの場合のカウントの増減は1/8(0.125)になります\n"
+        "",
+        {8, 16, 298, 72}, {12, false}, Align::Left},
     {"Label19", Role::RunningCount, "-0.125", {17, 144, 136, 48}, {48, true}, Align::Right},
     {"Label48", Role::Text, "Running Count", {32, 120, 111, 16}, {16, true}, Align::Left},
     {"Label49", Role::Text, "True Count", {184, 120, 87, 16}, {16, true}, Align::Left},

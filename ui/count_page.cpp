@@ -93,7 +93,7 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
 
     for (const systems::LabelDef& def : system.labels) {
         auto* label = new AutoSizeLabel(toQString(def.text), toRect(def.geometry),
-                                        def.align == systems::Align::Right ? Qt::AlignRight : Qt::AlignLeft, this);
+            def.align == systems::Align::Right ? Qt::AlignRight : Qt::AlignLeft, this);
         label->setObjectName(toQString(def.name));
         label->setFont(windowFont(def.font.pixels, def.font.bold));
         if (def.role == Role::Text) {
@@ -127,7 +127,7 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
         narrowToFit(*button, button->text(), def.geometry.width - 2 * ButtonPadding);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
-                [this, operation = def.operation, tag = def.tag] { run(operation, tag); });
+            [this, operation = def.operation, tag = def.tag] { run(operation, tag); });
         byTabOrder.emplace_back(def.tabOrder, button);
     }
     std::ranges::stable_sort(byTabOrder, {}, &std::pair<int, QPushButton*>::first);

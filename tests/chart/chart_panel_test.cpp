@@ -11,7 +11,10 @@ namespace {
 
 using shoewise::ChartPanel;
 
-QImage paint(ChartPanel& panel) { return panel.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage paint(ChartPanel& panel)
+{
+    return panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 TEST(ChartPanel, DecodesOnceOnFirstPaintAndDrawsUnscaledAtTopLeft)
 {
@@ -48,4 +51,4 @@ TEST(ChartPanel, BadPictureLeavesThePanelEmptyAndIsNotRetried)
     }
 }
 
-} // namespace
+}  // namespace

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio> // jpeglib.h needs FILE and size_t declared first
+#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
 #include <jpeglib.h>
 
 #include <algorithm>
@@ -52,22 +52,21 @@ int darkPixels(const QImage& image, int x0, int y0, int width, int height)
 }
 
 // Colour from two corner patches, clear of the centred code; the code itself dark in the middle.
-void expectSwatch(const QImage& image, const chart::Rect& r, int inset, chart::Action expected,
-                  const std::string& where)
+void expectSwatch(
+    const QImage& image, const chart::Rect& r, int inset, chart::Action expected, const std::string& where)
 {
     const Mean corners[] = {meanOf(image, r.x + inset, r.y + inset, 3, 2),
-                            meanOf(image, r.right() - inset - 3, r.bottom() - inset - 2, 3, 2)};
+        meanOf(image, r.right() - inset - 3, r.bottom() - inset - 2, 3, 2)};
     for (const Mean& m : corners) {
-        for (int i = 0; i < chart::kActionCount; ++i) { // nearer its own colour than any other
+        for (int i = 0; i < chart::kActionCount; ++i) {  // nearer its own colour than any other
             if (chart::actionByIndex(i) != expected) {
-                EXPECT_LT(distance(m, chart::colour(expected)),
-                          distance(m, chart::colour(chart::actionByIndex(i)))) << where;
+                EXPECT_LT(distance(m, chart::colour(expected)), distance(m, chart::colour(chart::actionByIndex(i))))
+                    << where;
             }
         }
         EXPECT_LE(distance(m, chart::colour(expected)), kColourTolerance) << where;
     }
-    EXPECT_GE(darkPixels(image, r.x + r.width / 2 - 6, r.y + 3, 12, r.height - 6), 6)
-        << where << ": no dark code text";
+    EXPECT_GE(darkPixels(image, r.x + r.width / 2 - 6, r.y + 3, 12, r.height - 6), 6) << where << ": no dark code text";
 }
 
 class ChartPicture : public ::testing::Test {
@@ -91,12 +90,12 @@ TEST_F(ChartPicture, IsABaselineJfifColourJpegWithoutSubsampling)
     EXPECT_GE(bytes.indexOf(QByteArray("\xFF\xC0", 2)), 0) << "no baseline frame header";
 
     // The file decoded above, so libjpeg's default (exiting) error handler is safe here.
-    jpeg_decompress_struct cinfo{};
-    jpeg_error_mgr err{};
+    jpeg_decompress_struct cinfo {};
+    jpeg_error_mgr err {};
     cinfo.err = jpeg_std_error(&err);
     jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()),
-                 static_cast<unsigned long>(bytes.size()));
+    jpeg_mem_src(
+        &cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&cinfo, TRUE);
     EXPECT_TRUE(cinfo.saw_JFIF_marker);
     EXPECT_FALSE(cinfo.progressive_mode);
@@ -115,7 +114,7 @@ TEST_F(ChartPicture, EveryCellShowsItsActionInItsColour)
     for (int row = 0; row < chart::kHandRows; ++row)
         for (int up = 0; up < chart::kUpCards; ++up)
             expectSwatch(image, chart::cellRect(row, up), 1, chart::action(row, up),
-                         std::string(chart::handLabel(row)) + " vs " + std::string(chart::upCardLabel(up)));
+                std::string(chart::handLabel(row)) + " vs " + std::string(chart::upCardLabel(up)));
 }
 
 TEST_F(ChartPicture, LegendShowsEachActionInItsColour)
@@ -126,4 +125,4 @@ TEST_F(ChartPicture, LegendShowsEachActionInItsColour)
     }
 }
 
-} // namespace
+}  // namespace

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio> // jpeglib.h needs FILE and size_t declared first
+#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
 #include <cstdlib>
 #include <jpeglib.h>
 
@@ -18,8 +18,8 @@ namespace {
 
 std::optional<QImage> decode(const QByteArray& bytes, std::string* error = nullptr)
 {
-    return shoewise::decodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                                static_cast<std::size_t>(bytes.size()), error);
+    return shoewise::decodeJpeg(
+        reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size()), error);
 }
 
 // True if it decoded.
@@ -39,22 +39,22 @@ bool expectCleanOutcome(const QByteArray& bytes, const std::string& what)
 QByteArray asset()
 {
     QByteArray bytes = shoewise::embeddedChartJpeg();
-    bytes.detach(); // tests write into copies, never into the program's own bytes
+    bytes.detach();  // tests write into copies, never into the program's own bytes
     return bytes;
 }
 
 // Entropy-coded data stuffs every FF, so the first FF C0 is the frame header.
 QByteArray withFrameSize(QByteArray bytes, int width, int height)
 {
-    const qsizetype at = bytes.indexOf(QByteArray("\xFF\xC0", 2)) + 5; // marker, length, precision
+    const qsizetype at = bytes.indexOf(QByteArray("\xFF\xC0", 2)) + 5;  // marker, length, precision
     const char size[] = {char(height >> 8), char(height & 0xFF), char(width >> 8), char(width & 0xFF)};
     return bytes.replace(at, 4, size, 4);
 }
 
 QByteArray encodeProgressive(int width, int height)
 {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr err{};
+    jpeg_compress_struct cinfo {};
+    jpeg_error_mgr err {};
     cinfo.err = jpeg_std_error(&err);
     jpeg_create_compress(&cinfo);
     unsigned char* buffer = nullptr;
@@ -102,7 +102,7 @@ TEST(DamagedJpeg, TruncatedAndBitFlippedCopiesFailCleanlyOrDecode)
         }
         decoded += expectCleanOutcome(copy, "flipped copy " + std::to_string(i)) ? 1 : 0;
     }
-    EXPECT_GT(decoded, 0); // both outcomes occurred, so the damage did reach the decoder
+    EXPECT_GT(decoded, 0);  // both outcomes occurred, so the damage did reach the decoder
     EXPECT_LT(decoded, 300);
 
     // Cut inside the picture data, libjpeg pads with grey: still the whole picture.
@@ -116,8 +116,8 @@ TEST(DamagedJpeg, ForgedSizeIsRefusedBeforeDecoding)
     const QByteArray original = asset();
     ASSERT_TRUE(decode(withFrameSize(original, 343, 503)).has_value()) << "the forging itself breaks the file";
     // 8000 x 6000 is within libjpeg's limits and would be padded out to 144 MB without our check.
-    for (const auto& [w, h] : {std::pair{8000, 6000}, std::pair{343, 60000}, std::pair{65500, 65500},
-                               std::pair{0, 503}})
+    for (const auto& [w, h] :
+        {std::pair {8000, 6000}, std::pair {343, 60000}, std::pair {65500, 65500}, std::pair {0, 503}})
         EXPECT_FALSE(decode(withFrameSize(original, w, h)).has_value()) << w << " x " << h;
 }
 
@@ -145,4 +145,4 @@ TEST(DamagedJpeg, ProgressiveFloodOfScansIsRefused)
     EXPECT_NE(error.find("scans"), std::string::npos) << error;
 }
 
-} // namespace
+}  // namespace

@@ -23,7 +23,7 @@ struct Reference {
 
 Reference reference(std::int32_t runningCount, std::int32_t cardsDealt)
 {
-    const std::int64_t numerator = std::int64_t{52} * runningCount;
+    const std::int64_t numerator = std::int64_t {52} * runningCount;
     const std::int64_t denominator = 416 - cardsDealt;
     if (numerator == 0)
         return {0.0, 0};
@@ -33,7 +33,7 @@ Reference reference(std::int32_t runningCount, std::int32_t cardsDealt)
 
     // value = m / 2^k with 2^52 <= m < 2^53 before rounding.
     int k = 0;
-    while ((a << k) / d < (Wide{1} << 52))
+    while ((a << k) / d < (Wide {1} << 52))
         ++k;
     Wide m = (a << k) / d;
     const Wide remainder = (a << k) - m * d;
@@ -44,8 +44,8 @@ Reference reference(std::int32_t runningCount, std::int32_t cardsDealt)
     // value x 100 = 100 m / 2^k exactly; round that fraction to an integer, ties to even.
     const Wide scaled = m * 100;
     Wide quotient = scaled >> k;
-    const Wide rest = scaled & ((Wide{1} << k) - 1);
-    const Wide half = Wide{1} << (k - 1);
+    const Wide rest = scaled & ((Wide {1} << k) - 1);
+    const Wide half = Wide {1} << (k - 1);
     if (rest > half || (rest == half && (quotient & 1) != 0))
         ++quotient;
     const auto r = static_cast<std::int64_t>(quotient);
@@ -63,7 +63,7 @@ TEST(TrueCount, MatchesExactReferenceForEveryReachablePair)
             ASSERT_EQ(hundredths(actual), expected.hundredths) << "dealt " << dealt << ", running " << running;
             // The label's text from the integer equals the general text of R / 100.
             ASSERT_EQ(hundredthsText(expected.hundredths).view(),
-                      generalText(static_cast<double>(expected.hundredths) / 100.0).view())
+                generalText(static_cast<double>(expected.hundredths) / 100.0).view())
                 << "R " << expected.hundredths;
             ++pairs;
         }
@@ -83,7 +83,7 @@ void PrintTo(const Case& c, std::ostream* os)
     *os << c.runningCount << " after " << c.cardsDealt << " cards";
 }
 
-class TrueCountCases : public testing::TestWithParam<Case> {};
+class TrueCountCases : public testing::TestWithParam<Case> { };
 
 TEST_P(TrueCountCases, ShowsTheDocumentedText)
 {
@@ -91,19 +91,13 @@ TEST_P(TrueCountCases, ShowsTheDocumentedText)
     EXPECT_EQ(hundredthsText(hundredths(trueCount(c.runningCount, c.cardsDealt))).view(), c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Documented, TrueCountCases,
-    testing::Values(Case{"OneLowCardAgainst", -1, 1, "-0.13"},
-                    Case{"ExactTieGoesToEvenUp", 12, 32, "1.62"},
-                    Case{"ExactTieNegative", -12, 32, "-1.62"},
-                    Case{"ExactTieGoesToEvenDown", 33, 64, "4.88"},
-                    Case{"StoredAboveHalf", 2, 96, "0.33"},
-                    Case{"StoredAboveHalfNegative", -2, 96, "-0.33"},
-                    Case{"StoredBelowHalf", 14, 96, "2.27"},
-                    Case{"OneCardLeft", 10, 415, "520"},
-                    Case{"LargestOnAnyPage", 830, 415, "43160"},
-                    Case{"NearestDoubleNotPageFormula", -182, 96, "-29.57"},
-                    Case{"Zero", 0, 200, "0"}),
+INSTANTIATE_TEST_SUITE_P(Documented, TrueCountCases,
+    testing::Values(Case {"OneLowCardAgainst", -1, 1, "-0.13"}, Case {"ExactTieGoesToEvenUp", 12, 32, "1.62"},
+        Case {"ExactTieNegative", -12, 32, "-1.62"}, Case {"ExactTieGoesToEvenDown", 33, 64, "4.88"},
+        Case {"StoredAboveHalf", 2, 96, "0.33"}, Case {"StoredAboveHalfNegative", -2, 96, "-0.33"},
+        Case {"StoredBelowHalf", 14, 96, "2.27"}, Case {"OneCardLeft", 10, 415, "520"},
+        Case {"LargestOnAnyPage", 830, 415, "43160"}, Case {"NearestDoubleNotPageFormula", -182, 96, "-29.57"},
+        Case {"Zero", 0, 200, "0"}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 TEST(TrueCount, DoubleArithmeticThroughoutWouldShowTheWrongDigit)

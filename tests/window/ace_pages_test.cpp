@@ -3,7 +3,6 @@
 namespace shoewise::testing {
 namespace {
 
-
 class AceTest : public WindowTest {
 protected:
     Texts omega() const { return texts({"Label85", "Label23", "Label58", "Label25"}); }
@@ -12,32 +11,35 @@ protected:
 
 TEST_F(AceTest, WorkedSequenceOnAdvancedOmega)
 {
-    EXPECT_EQ(omega(), (Texts{"416", "0", "0", "32"}));
+    EXPECT_EQ(omega(), (Texts {"416", "0", "0", "32"}));
     const std::pair<const char*, Texts> steps[] = {
-        {"Button38", {"415", "0", "0", "31"}},         {"Button34", {"414", "0.125", "0.13", "31"}},
-        {"Button35", {"413", "0.375", "0.38", "31"}},  {"Button80", {"414", "0.125", "0.13", "31"}},
-        {"Button80", {"415", "0", "0", "31"}},         {"Button80", {"416", "0", "0", "32"}},
+        {"Button38", {"415", "0", "0", "31"}},
+        {"Button34", {"414", "0.125", "0.13", "31"}},
+        {"Button35", {"413", "0.375", "0.38", "31"}},
+        {"Button80", {"414", "0.125", "0.13", "31"}},
+        {"Button80", {"415", "0", "0", "31"}},
+        {"Button80", {"416", "0", "0", "32"}},
     };
     for (const auto& [name, expected] : steps) {
         click(name);
         EXPECT_EQ(omega(), expected) << "after " << name;
     }
     click("Button55");
-    EXPECT_EQ(apc(), (Texts{"415", "0.375", "0.38", "32"}));
+    EXPECT_EQ(apc(), (Texts {"415", "0.375", "0.38", "32"}));
 }
 
 TEST_F(AceTest, NoAceLeftRefusesTheAce)
 {
     click("Button38", 32);
     click("Button34");
-    EXPECT_EQ(omega(), (Texts{"383", "0.125", "0.14", "0"}));
+    EXPECT_EQ(omega(), (Texts {"383", "0.125", "0.14", "0"}));
     click("Button38");
-    EXPECT_EQ(omega(), (Texts{"383", "0.125", "0.14", "0"}));
+    EXPECT_EQ(omega(), (Texts {"383", "0.125", "0.14", "0"}));
     click("Button80");  // the 2,3,7
     click("Button80");  // the 32nd ace
-    EXPECT_EQ(omega(), (Texts{"385", "0", "0", "1"}));
+    EXPECT_EQ(omega(), (Texts {"385", "0", "0", "1"}));
     click("Button38");
-    EXPECT_EQ(omega(), (Texts{"384", "0", "0", "0"}));
+    EXPECT_EQ(omega(), (Texts {"384", "0", "0", "0"}));
 }
 
 TEST_F(AceTest, UndoGivesBackOnlyAces)
@@ -52,27 +54,27 @@ TEST_F(AceTest, UndoGivesBackOnlyAces)
     EXPECT_EQ(text("Label38"), "32");
     click("Button81");
     click("Button81");  // on an empty track
-    EXPECT_EQ(apc(), (Texts{"416", "0", "0", "32"}));
+    EXPECT_EQ(apc(), (Texts {"416", "0", "0", "32"}));
 }
 
 TEST_F(AceTest, ResetLeavesOldMarksUnread)
 {
     click("Button38", 3);
     click("Button39");
-    EXPECT_EQ(omega(), (Texts{"416", "0", "0", "32"}));
+    EXPECT_EQ(omega(), (Texts {"416", "0", "0", "32"}));
     click("Button34");  // overwrites card 1's mark; marks 2 and 3 are stale
-    EXPECT_EQ(omega(), (Texts{"415", "0.125", "0.13", "32"}));
+    EXPECT_EQ(omega(), (Texts {"415", "0.125", "0.13", "32"}));
     click("Button38");
-    EXPECT_EQ(omega(), (Texts{"414", "0.125", "0.13", "31"}));
+    EXPECT_EQ(omega(), (Texts {"414", "0.125", "0.13", "31"}));
 }
 
 TEST_F(AceTest, EightRecordsACardWithoutCounting)
 {
     click("Button34");
     click("Button68");
-    EXPECT_EQ(omega(), (Texts{"414", "0.125", "0.13", "32"}));
+    EXPECT_EQ(omega(), (Texts {"414", "0.125", "0.13", "32"}));
     click("Button68", 100);  // 52 / 314 = 0.1656...
-    EXPECT_EQ(omega(), (Texts{"314", "0.125", "0.17", "32"}));
+    EXPECT_EQ(omega(), (Texts {"314", "0.125", "0.17", "32"}));
 }
 
 TEST_F(AceTest, PagesKeepTheirOwnAces)
@@ -81,21 +83,21 @@ TEST_F(AceTest, PagesKeepTheirOwnAces)
     click("Button58");
     click("Button57");
     click("Button39");
-    EXPECT_EQ(omega(), (Texts{"416", "0", "0", "32"}));
-    EXPECT_EQ(apc(), (Texts{"414", "-0.375", "-0.38", "31"}));
+    EXPECT_EQ(omega(), (Texts {"416", "0", "0", "32"}));
+    EXPECT_EQ(apc(), (Texts {"414", "-0.375", "-0.38", "31"}));
 }
 
 TEST_F(AceTest, FullTrackKeepsTheSideCountInLine)
 {
     click("Button68", 415);
     click("Button38");  // an ace as the 416th card
-    EXPECT_EQ(omega(), (Texts{"0", "0", "\u2014", "31"}));
+    EXPECT_EQ(omega(), (Texts {"0", "0", "\u2014", "31"}));
     click("Button34");  // replaces that ace
-    EXPECT_EQ(omega(), (Texts{"0", "0.125", "\u2014", "32"}));
+    EXPECT_EQ(omega(), (Texts {"0", "0.125", "\u2014", "32"}));
     click("Button38");
-    EXPECT_EQ(omega(), (Texts{"0", "0", "\u2014", "31"}));
+    EXPECT_EQ(omega(), (Texts {"0", "0", "\u2014", "31"}));
     click("Button80");
-    EXPECT_EQ(omega(), (Texts{"1", "0", "0", "32"}));
+    EXPECT_EQ(omega(), (Texts {"1", "0", "0", "32"}));
 }
 
 TEST_F(AceTest, AcesLeftGrowsToTheRight)

@@ -10,7 +10,7 @@ const QColor Red(255, 0, 0);
 
 struct Bet {
     std::string text;
-    QColor stored;   // the colour the label is told to fill with
+    QColor stored;  // the colour the label is told to fill with
     QColor painted;  // the colour actually on screen behind the text
     bool whiteText;
 };
@@ -44,8 +44,8 @@ protected:
 
 TEST_F(BaccaratTest, StartOnPlayer)
 {
-    EXPECT_EQ(first(), (Texts{"416", "0", "0", "BET ON PLAYER"}));
-    EXPECT_EQ(second(), (Texts{"416", "0", "0", "BET ON PLAYER"}));
+    EXPECT_EQ(first(), (Texts {"416", "0", "0", "BET ON PLAYER"}));
+    EXPECT_EQ(second(), (Texts {"416", "0", "0", "BET ON PLAYER"}));
     expectBet("Label27", "BET ON PLAYER", Blue, "start");
     expectBet("Label31", "BET ON PLAYER", Blue, "start");
 }
@@ -81,10 +81,8 @@ TEST_F(BaccaratTest, OppositeRulesOnTheTwoPages)
     }
 
     const std::pair<Texts, const char*> undos[] = {
-        {{"413", "0.125", "0.13"}, "BET ON PLAYER"},
-        {{"414", "-0.125", "-0.13"}, "BET ON BANKER"},
-        {{"415", "-0.25", "-0.25"}, "BET ON BANKER"},
-        {{"416", "0", "0"}, "BET ON BANKER"},  // zero keeps the last bet
+        {{"413", "0.125", "0.13"}, "BET ON PLAYER"}, {{"414", "-0.125", "-0.13"}, "BET ON BANKER"},
+        {{"415", "-0.25", "-0.25"}, "BET ON BANKER"}, {{"416", "0", "0"}, "BET ON BANKER"},  // zero keeps the last bet
     };
     for (const auto& [numbers, betText] : undos) {
         click("Button83");
@@ -94,15 +92,15 @@ TEST_F(BaccaratTest, OppositeRulesOnTheTwoPages)
     }
     expectBet("Label27", "BET ON BANKER", Red, "after the undos");
     click("Button43");
-    EXPECT_EQ(first(), (Texts{"416", "0", "0", "BET ON PLAYER"}));
+    EXPECT_EQ(first(), (Texts {"416", "0", "0", "BET ON PLAYER"}));
     expectBet("Label27", "BET ON PLAYER", Blue, "after reset");
-    EXPECT_EQ(second(), (Texts{"412", "0", "0", "BET ON BANKER"})) << "the other page's reset is its own";
+    EXPECT_EQ(second(), (Texts {"412", "0", "0", "BET ON BANKER"})) << "the other page's reset is its own";
 }
 
 TEST_F(BaccaratTest, NeutralCardsAndEmptyUndoLeaveTheBet)
 {
     click("Button69");
-    EXPECT_EQ(first(), (Texts{"415", "0", "0", "BET ON PLAYER"}));
+    EXPECT_EQ(first(), (Texts {"415", "0", "0", "BET ON PLAYER"}));
     click("Button46");  // page II: negative count recommends the player
     click("Button47");
     EXPECT_EQ(text("Label31"), "BET ON PLAYER");
@@ -111,23 +109,23 @@ TEST_F(BaccaratTest, NeutralCardsAndEmptyUndoLeaveTheBet)
     click("Button44");  // +1: banker
     EXPECT_EQ(text("Label31"), "BET ON BANKER");
     click("Button84", 6);  // down to the empty track and one undo past it
-    EXPECT_EQ(second(), (Texts{"416", "0", "0", "BET ON PLAYER"}));
+    EXPECT_EQ(second(), (Texts {"416", "0", "0", "BET ON PLAYER"}));
     click("Button85");
     click("Button83");
     click("Button83");
-    EXPECT_EQ(first(), (Texts{"416", "0", "0", "BET ON BANKER"}));
+    EXPECT_EQ(first(), (Texts {"416", "0", "0", "BET ON BANKER"}));
 }
 
 TEST_F(BaccaratTest, TheWholeShoeStillPicksABet)
 {
     click("Button69", 415);
     click("Button85");  // the 416th card, count -2
-    EXPECT_EQ(first(), (Texts{"0", "-0.25", "\u2014", "BET ON BANKER"}));
+    EXPECT_EQ(first(), (Texts {"0", "-0.25", "\u2014", "BET ON BANKER"}));
     expectBet("Label27", "BET ON BANKER", Red, "416th card");
     click("Button40");  // replaces it: count +2
-    EXPECT_EQ(first(), (Texts{"0", "0.25", "\u2014", "BET ON PLAYER"}));
+    EXPECT_EQ(first(), (Texts {"0", "0.25", "\u2014", "BET ON PLAYER"}));
     click("Button83");
-    EXPECT_EQ(first(), (Texts{"1", "0", "0", "BET ON PLAYER"}));
+    EXPECT_EQ(first(), (Texts {"1", "0", "0", "BET ON PLAYER"}));
 }
 
 TEST_F(BaccaratTest, BetLabelKeepsItsLeftEdgeAndFont)

@@ -7,10 +7,13 @@ using IntegerPages = WindowTest;
 
 TEST_F(IntegerPages, KoSequenceWithUndos)
 {
-    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts{"416", "-22"}));
+    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts {"416", "-22"}));
     const std::pair<const char*, Texts> steps[] = {
-        {"Button5", {"415", "-21"}},  {"Button6", {"414", "-22"}},  {"Button4", {"413", "-22"}},
-        {"Button71", {"414", "-22"}}, {"Button71", {"415", "-21"}},
+        {"Button5", {"415", "-21"}},
+        {"Button6", {"414", "-22"}},
+        {"Button4", {"413", "-22"}},
+        {"Button71", {"414", "-22"}},
+        {"Button71", {"415", "-21"}},
     };
     for (const auto& [name, expected] : steps) {
         click(name);
@@ -21,24 +24,27 @@ TEST_F(IntegerPages, KoSequenceWithUndos)
 TEST_F(IntegerPages, RekoRunsSixAboveKo)
 {
     const std::pair<const char*, Texts> steps[] = {
-        {"Button50", {"415", "-15"}}, {"Button51", {"414", "-16"}}, {"Button49", {"413", "-16"}},
-        {"Button72", {"414", "-16"}}, {"Button72", {"415", "-15"}},
+        {"Button50", {"415", "-15"}},
+        {"Button51", {"414", "-16"}},
+        {"Button49", {"413", "-16"}},
+        {"Button72", {"414", "-16"}},
+        {"Button72", {"415", "-15"}},
     };
     for (const auto& [name, expected] : steps) {
         click(name);
         EXPECT_EQ(texts({"Label69", "Label33"}), expected) << "after " << name;
     }
-    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts{"416", "-22"})) << "KO must not see REKO's cards";
+    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts {"416", "-22"})) << "KO must not see REKO's cards";
 }
 
 TEST_F(IntegerPages, FourFiveCounterCrossesZero)
 {
     click("Button1");
-    EXPECT_EQ(texts({"Label71", "Label1"}), (Texts{"415", "-32"}));
+    EXPECT_EQ(texts({"Label71", "Label1"}), (Texts {"415", "-32"}));
     click("Button2", 32);
-    EXPECT_EQ(texts({"Label71", "Label1"}), (Texts{"383", "0"}));
+    EXPECT_EQ(texts({"Label71", "Label1"}), (Texts {"383", "0"}));
     click("Button2");
-    EXPECT_EQ(texts({"Label71", "Label1"}), (Texts{"382", "1"}));
+    EXPECT_EQ(texts({"Label71", "Label1"}), (Texts {"382", "1"}));
 }
 
 TEST_F(IntegerPages, UstonSsTagsAndPositiveCounts)
@@ -48,13 +54,13 @@ TEST_F(IntegerPages, UstonSsTagsAndPositiveCounts)
     click("Button65");
     EXPECT_EQ(text("Label40"), "-15");
     click("Button60");
-    EXPECT_EQ(texts({"Label89", "Label40"}), (Texts{"413", "-13"}));
+    EXPECT_EQ(texts({"Label89", "Label40"}), (Texts {"413", "-13"}));
     click("Button62");
     click("Button63");
     click("Button64");
-    EXPECT_EQ(texts({"Label89", "Label40"}), (Texts{"410", "-13"}));
+    EXPECT_EQ(texts({"Label89", "Label40"}), (Texts {"410", "-13"}));
     click("Button66");
-    EXPECT_EQ(texts({"Label89", "Label40"}), (Texts{"416", "-16"}));
+    EXPECT_EQ(texts({"Label89", "Label40"}), (Texts {"416", "-16"}));
     click("Button61", 6);
     EXPECT_EQ(text("Label40"), "2");
 }
@@ -66,55 +72,55 @@ TEST_F(IntegerPages, RedSevenAndKissThree)
     click("Button21");
     EXPECT_EQ(text("Label15"), "-15");
     click("Button23");
-    EXPECT_EQ(texts({"Label79", "Label15"}), (Texts{"413", "-16"}));
+    EXPECT_EQ(texts({"Label79", "Label15"}), (Texts {"413", "-16"}));
 
     click("Button31");
     EXPECT_EQ(text("Label21"), "-15");
     click("Button30");
     EXPECT_EQ(text("Label21"), "-15");
     click("Button32");
-    EXPECT_EQ(texts({"Label83", "Label21"}), (Texts{"413", "-16"}));
+    EXPECT_EQ(texts({"Label83", "Label21"}), (Texts {"413", "-16"}));
 }
 
 TEST_F(IntegerPages, FullTrackReplacesTheLastCard)
 {
     click("Button5", 416);
-    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts{"0", "394"}));
+    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts {"0", "394"}));
     click("Button6");
-    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts{"0", "392"}));
+    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts {"0", "392"}));
     click("Button71");
-    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts{"1", "393"}));
+    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts {"1", "393"}));
 }
 
 TEST_F(IntegerPages, UndoAndResetOnEmptyTracks)
 {
     click("Button71");
-    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts{"416", "-22"}));
+    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts {"416", "-22"}));
     click("Button5", 3);
     click("Button7");
-    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts{"416", "-22"}));
+    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts {"416", "-22"}));
     click("Button71");
-    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts{"416", "-22"}));
+    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts {"416", "-22"}));
     click("Button6");  // card 1 again; the three old cards are not read
-    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts{"415", "-23"}));
+    EXPECT_EQ(texts({"Label67", "Label5"}), (Texts {"415", "-23"}));
 
     click("Button60", 2);
     click("Button66");
-    EXPECT_EQ(texts({"Label89", "Label40"}), (Texts{"416", "-16"}));
+    EXPECT_EQ(texts({"Label89", "Label40"}), (Texts {"416", "-16"}));
     click("Button82");
-    EXPECT_EQ(texts({"Label89", "Label40"}), (Texts{"416", "-16"}));
+    EXPECT_EQ(texts({"Label89", "Label40"}), (Texts {"416", "-16"}));
 }
 
 TEST_F(IntegerPages, PagesNeverTouchEachOther)
 {
-    click("Button5", 3);    // KO
-    click("Button2", 2);    // 4-5
-    click("Button22");      // Red 7
-    click("Button52");      // REKO reset
-    click("Button33");      // KISS reset
-    EXPECT_EQ(texts({"Label67", "Label5", "Label71", "Label1", "Label79", "Label15", "Label69", "Label33",
-                     "Label83", "Label21", "Label89", "Label40"}),
-              (Texts{"413", "-19", "414", "-30", "415", "-15", "416", "-16", "416", "-16", "416", "-16"}));
+    click("Button5", 3);  // KO
+    click("Button2", 2);  // 4-5
+    click("Button22");  // Red 7
+    click("Button52");  // REKO reset
+    click("Button33");  // KISS reset
+    EXPECT_EQ(texts({"Label67", "Label5", "Label71", "Label1", "Label79", "Label15", "Label69", "Label33", "Label83",
+                  "Label21", "Label89", "Label40"}),
+        (Texts {"413", "-19", "414", "-30", "415", "-15", "416", "-16", "416", "-16", "416", "-16"}));
 }
 
 TEST_F(IntegerPages, CardsLeftKeepsItsEdgeAsItShrinks)
@@ -126,9 +132,12 @@ TEST_F(IntegerPages, CardsLeftKeepsItsEdgeAsItShrinks)
         int edge;
     };
     const Edge edges[] = {
-        {"Label71", "Button1", true, 192},  {"Label79", "Button21", true, 184},
-        {"Label67", "Button4", false, 266}, {"Label69", "Button49", false, 266},
-        {"Label83", "Button30", false, 259}, {"Label89", "Button63", false, 267},
+        {"Label71", "Button1", true, 192},
+        {"Label79", "Button21", true, 184},
+        {"Label67", "Button4", false, 266},
+        {"Label69", "Button49", false, 266},
+        {"Label83", "Button30", false, 259},
+        {"Label89", "Button63", false, 267},
     };
     for (const Edge& e : edges) {
         QLabel* l = label(e.label);

@@ -16,10 +16,10 @@ struct Page {
     const char* undo;
 };
 
-constexpr Page HiLo{"Hi-Lo", "Label73", "Label6", "Label54", "Button8", "Button73"};
-constexpr Page HiOpt1{"Hi-Opt I", "Label75", "Label9", "Label55", "Button15", "Button75"};
-constexpr Page HiOpt2{"Hi-Opt II", "Label77", "Label12", "Label56", "Button20", "Button76"};
-constexpr Page Zen{"ZEN", "Label81", "Label19", "Label57", "Button29", "Button78"};
+constexpr Page HiLo {"Hi-Lo", "Label73", "Label6", "Label54", "Button8", "Button73"};
+constexpr Page HiOpt1 {"Hi-Opt I", "Label75", "Label9", "Label55", "Button15", "Button75"};
+constexpr Page HiOpt2 {"Hi-Opt II", "Label77", "Label12", "Label56", "Button20", "Button76"};
+constexpr Page Zen {"ZEN", "Label81", "Label19", "Label57", "Button29", "Button78"};
 
 struct FirstPress {
     const Page* page;
@@ -30,13 +30,20 @@ struct FirstPress {
 TEST_F(TrueCountPages, FirstPressOfEveryGroup)
 {
     const FirstPress presses[] = {
-        {&HiLo, "Button9", {"415", "0.125", "0.13"}},    {&HiLo, "Button11", {"415", "0", "0"}},
-        {&HiLo, "Button10", {"415", "-0.125", "-0.13"}}, {&HiOpt1, "Button13", {"415", "0.125", "0.13"}},
-        {&HiOpt1, "Button12", {"415", "0", "0"}},        {&HiOpt1, "Button14", {"415", "-0.125", "-0.13"}},
-        {&HiOpt2, "Button17", {"415", "0.25", "0.25"}},  {&HiOpt2, "Button18", {"415", "0.125", "0.13"}},
-        {&HiOpt2, "Button16", {"415", "0", "0"}},        {&HiOpt2, "Button19", {"415", "-0.25", "-0.25"}},
-        {&Zen, "Button26", {"415", "0.25", "0.25"}},     {&Zen, "Button25", {"415", "0.125", "0.13"}},
-        {&Zen, "Button67", {"415", "0", "0"}},           {&Zen, "Button28", {"415", "-0.125", "-0.13"}},
+        {&HiLo, "Button9", {"415", "0.125", "0.13"}},
+        {&HiLo, "Button11", {"415", "0", "0"}},
+        {&HiLo, "Button10", {"415", "-0.125", "-0.13"}},
+        {&HiOpt1, "Button13", {"415", "0.125", "0.13"}},
+        {&HiOpt1, "Button12", {"415", "0", "0"}},
+        {&HiOpt1, "Button14", {"415", "-0.125", "-0.13"}},
+        {&HiOpt2, "Button17", {"415", "0.25", "0.25"}},
+        {&HiOpt2, "Button18", {"415", "0.125", "0.13"}},
+        {&HiOpt2, "Button16", {"415", "0", "0"}},
+        {&HiOpt2, "Button19", {"415", "-0.25", "-0.25"}},
+        {&Zen, "Button26", {"415", "0.25", "0.25"}},
+        {&Zen, "Button25", {"415", "0.125", "0.13"}},
+        {&Zen, "Button67", {"415", "0", "0"}},
+        {&Zen, "Button28", {"415", "-0.125", "-0.13"}},
         {&Zen, "Button27", {"415", "-0.25", "-0.25"}},
     };
     for (const FirstPress& p : presses) {
@@ -44,7 +51,7 @@ TEST_F(TrueCountPages, FirstPressOfEveryGroup)
         click(p.button);
         EXPECT_EQ(texts({page.cardsLeft, page.running, page.trueCount}), p.expected) << page.name << " " << p.button;
         click(page.reset);
-        EXPECT_EQ(texts({page.cardsLeft, page.running, page.trueCount}), (Texts{"416", "0", "0"})) << page.name;
+        EXPECT_EQ(texts({page.cardsLeft, page.running, page.trueCount}), (Texts {"416", "0", "0"})) << page.name;
     }
 }
 
@@ -53,11 +60,11 @@ TEST_F(TrueCountPages, UndoResetAndOverwrite)
     const Page& page = HiLo;
     auto shown = [&] { return texts({page.cardsLeft, page.running, page.trueCount}); };
     click(page.undo);
-    EXPECT_EQ(shown(), (Texts{"416", "0", "0"}));
+    EXPECT_EQ(shown(), (Texts {"416", "0", "0"}));
     click("Button9", 3);
     click(page.reset);
     click(page.undo);
-    EXPECT_EQ(shown(), (Texts{"416", "0", "0"}));
+    EXPECT_EQ(shown(), (Texts {"416", "0", "0"}));
 
     click("Button9");
     const Texts first = shown();
@@ -65,13 +72,13 @@ TEST_F(TrueCountPages, UndoResetAndOverwrite)
     click(page.undo);
     EXPECT_EQ(shown(), first);
     click("Button10");  // replaces the undone second card's +1
-    EXPECT_EQ(shown(), (Texts{"414", "0", "0"}));
+    EXPECT_EQ(shown(), (Texts {"414", "0", "0"}));
 }
 
 struct Rounding {
     const char* name;
-    int up;       // presses of Hi-Lo's +1 group
-    int down;     // presses of its -1 group
+    int up;  // presses of Hi-Lo's +1 group
+    int down;  // presses of its -1 group
     int neutral;  // presses of its 0 group
     Texts expected;
 };
@@ -99,13 +106,13 @@ TEST_F(TrueCountPages, RoundingThroughThePage)
 TEST_F(TrueCountPages, LargestTrueCountThenNoDeckLeft)
 {
     click("Button26", 415);
-    EXPECT_EQ(texts({Zen.cardsLeft, Zen.running, Zen.trueCount}), (Texts{"1", "103.75", "43160"}));
+    EXPECT_EQ(texts({Zen.cardsLeft, Zen.running, Zen.trueCount}), (Texts {"1", "103.75", "43160"}));
     click("Button26");  // the 416th card: nothing left to divide by, and no error box
-    EXPECT_EQ(texts({Zen.cardsLeft, Zen.running, Zen.trueCount}), (Texts{"0", "104", "\u2014"}));
+    EXPECT_EQ(texts({Zen.cardsLeft, Zen.running, Zen.trueCount}), (Texts {"0", "104", "\u2014"}));
     click("Button27");  // replaces the 416th card
-    EXPECT_EQ(texts({Zen.cardsLeft, Zen.running, Zen.trueCount}), (Texts{"0", "103.5", "\u2014"}));
+    EXPECT_EQ(texts({Zen.cardsLeft, Zen.running, Zen.trueCount}), (Texts {"0", "103.5", "\u2014"}));
     click(Zen.undo);
-    EXPECT_EQ(texts({Zen.cardsLeft, Zen.running, Zen.trueCount}), (Texts{"1", "103.75", "43160"}));
+    EXPECT_EQ(texts({Zen.cardsLeft, Zen.running, Zen.trueCount}), (Texts {"1", "103.75", "43160"}));
 }
 
 TEST_F(TrueCountPages, ZeroCountNeverShowsMinusZero)
@@ -138,8 +145,10 @@ TEST_F(TrueCountPages, ValueLabelsKeepTheirEdges)
         int cardsLeftEdge;
     };
     const Edges pages[] = {
-        {&HiLo, "Button9", true, 112}, {&HiOpt1, "Button13", true, 112},
-        {&HiOpt2, "Button17", true, 112}, {&Zen, "Button26", false, 187},
+        {&HiLo, "Button9", true, 112},
+        {&HiOpt1, "Button13", true, 112},
+        {&HiOpt2, "Button17", true, 112},
+        {&Zen, "Button26", false, 187},
     };
     for (const Edges& e : pages) {
         QLabel* cardsLeft = label(e.page->cardsLeft);
@@ -150,7 +159,8 @@ TEST_F(TrueCountPages, ValueLabelsKeepTheirEdges)
             const int cardsLeftEdge = e.cardsLeftKeepsLeft ? cardsLeft->x() : cardsLeft->x() + cardsLeft->width();
             EXPECT_EQ(cardsLeftEdge, e.cardsLeftEdge) << e.page->name << " " << cardsLeft->text().toStdString();
             EXPECT_EQ(running->x() + running->width(), 153) << e.page->name << " " << running->text().toStdString();
-            EXPECT_EQ(trueCount->x() + trueCount->width(), 282) << e.page->name << " " << trueCount->text().toStdString();
+            EXPECT_EQ(trueCount->x() + trueCount->width(), 282)
+                << e.page->name << " " << trueCount->text().toStdString();
         }
     }
 }
@@ -163,7 +173,7 @@ TEST_F(TrueCountPages, EachPageKeepsItsOwnCount)
     click("Button27");
     click("Button20");  // Hi-Opt II reset
     EXPECT_EQ(texts({"Label73", "Label6", "Label75", "Label9", "Label77", "Label12", "Label81", "Label19"}),
-              (Texts{"414", "0.25", "415", "-0.125", "416", "0", "415", "-0.25"}));
+        (Texts {"414", "0.25", "415", "-0.125", "416", "0", "415", "-0.25"}));
 }
 
 }  // namespace

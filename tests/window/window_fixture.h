@@ -26,8 +26,7 @@ protected:
         form->show();
     }
 
-    template <typename T>
-    T* find(const QString& name) const
+    template <typename T> T* find(const QString& name) const
     {
         T* widget = form->findChild<T*>(name);
         EXPECT_NE(widget, nullptr) << name.toStdString();

@@ -97,7 +97,8 @@ TEST_F(Window, EveryControlFollowsItsSystemData)
         for (const systems::ButtonDef& def : system->buttons) {
             auto* b = page->findChild<QPushButton*>(qs(def.name));
             ASSERT_NE(b, nullptr) << def.name;
-            EXPECT_EQ(b->geometry(), QRect(def.geometry.left, def.geometry.top, def.geometry.width, def.geometry.height))
+            EXPECT_EQ(
+                b->geometry(), QRect(def.geometry.left, def.geometry.top, def.geometry.width, def.geometry.height))
                 << def.name;
             EXPECT_EQ(b->text(), qs(def.caption)) << def.name;
             EXPECT_EQ(b->font().pixelSize(), def.font.pixels) << def.name;
@@ -157,7 +158,7 @@ TEST_F(Window, WorkSurvivesSwitchingPages)
     click("Button5", 2);
     click("Button2");
     click("Button5");
-    EXPECT_EQ(texts({"Label67", "Label5", "Label71", "Label1"}), (Texts{"413", "-19", "415", "-31"}));
+    EXPECT_EQ(texts({"Label67", "Label5", "Label71", "Label1"}), (Texts {"413", "-19", "415", "-31"}));
 }
 
 }  // namespace

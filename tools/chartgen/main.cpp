@@ -13,7 +13,7 @@
 #include <QPainter>
 #include <QSaveFile>
 
-#include <cstdio> // jpeglib.h needs FILE and size_t declared first
+#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
 #include <cstdlib>
 #include <jpeglib.h>
 
@@ -38,7 +38,10 @@ QString qs(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QColor toQColor(chart::Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor toQColor(chart::Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
 
 QFont chartFont(int pixelSize, bool bold)
 {
@@ -59,8 +62,8 @@ QFont fittedFont(const QString& text, int pixelSize, bool bold, int width)
     return font;
 }
 
-void drawText(QPainter& p, const QRect& box, const QString& text, const QFont& font,
-              const QColor& ink, int flags = Qt::AlignCenter)
+void drawText(QPainter& p, const QRect& box, const QString& text, const QFont& font, const QColor& ink,
+    int flags = Qt::AlignCenter)
 {
     p.setFont(font);
     p.setPen(ink);
@@ -68,21 +71,27 @@ void drawText(QPainter& p, const QRect& box, const QString& text, const QFont& f
 }
 
 // One-pixel line on exact pixel positions, no smoothing.
-void hLine(QPainter& p, int x1, int x2, int y) { p.fillRect(x1, y, x2 - x1 + 1, 1, kGridLine); }
-void vLine(QPainter& p, int x, int y1, int y2) { p.fillRect(x, y1, 1, y2 - y1 + 1, kGridLine); }
+void hLine(QPainter& p, int x1, int x2, int y)
+{
+    p.fillRect(x1, y, x2 - x1 + 1, 1, kGridLine);
+}
+void vLine(QPainter& p, int x, int y1, int y2)
+{
+    p.fillRect(x, y1, 1, y2 - y1 + 1, kGridLine);
+}
 
 void drawUpCardBands(QPainter& p, int headerTop, int cardsTop)
 {
     const QFont headerFont = chartFont(11, true);
     drawText(p, QRect(lay::kGridLeft, headerTop, lay::kGridRight - lay::kGridLeft + 1, lay::kBandHeight),
-             QStringLiteral("< < <  Dealers Up Card  > > >"), headerFont, kInk);
+        QStringLiteral("< < <  Dealers Up Card  > > >"), headerFont, kInk);
 
     p.fillRect(lay::kGridLeft, cardsTop, lay::kGridRight - lay::kGridLeft, lay::kBandHeight, kBandFill);
     const QFont cardFont = chartFont(11, true);
     for (int c = 0; c < chart::kUpCards; ++c) {
         const int x = lay::kGridLeft + c * lay::kCellWidth;
-        drawText(p, QRect(x + 1, cardsTop, lay::kCellWidth - 1, lay::kBandHeight),
-                 qs(chart::upCardLabel(c)), cardFont, kInk);
+        drawText(p, QRect(x + 1, cardsTop, lay::kCellWidth - 1, lay::kBandHeight), qs(chart::upCardLabel(c)), cardFont,
+            kInk);
         vLine(p, x, cardsTop, cardsTop + lay::kBandHeight);
     }
     vLine(p, lay::kGridRight, cardsTop, cardsTop + lay::kBandHeight);
@@ -94,7 +103,7 @@ void drawTitle(QPainter& p)
 {
     const QString title = QStringLiteral("Basic Strategy Card for Multi Deck Blackjack");
     drawText(p, QRect(0, lay::kTitleTop, lay::kImageWidth, lay::kTitleHeight), title,
-             fittedFont(title, 14, true, lay::kImageWidth - 8), kTitleInk);
+        fittedFont(title, 14, true, lay::kImageWidth - 8), kTitleInk);
 }
 
 void drawHandColumn(QPainter& p)
@@ -105,8 +114,7 @@ void drawHandColumn(QPainter& p)
     p.save();
     p.translate(lay::kSideLeft, lay::kGridBottom);
     p.rotate(-90);
-    drawText(p, QRect(0, 0, gridHeight, lay::kSideWidth), QStringLiteral("Your Hand"),
-             chartFont(12, true), kInk);
+    drawText(p, QRect(0, 0, gridHeight, lay::kSideWidth), QStringLiteral("Your Hand"), chartFont(12, true), kInk);
     p.restore();
     hLine(p, lay::kSideLeft, lay::kLabelLeft, lay::kGridTop);
     hLine(p, lay::kSideLeft, lay::kLabelLeft, lay::kGridBottom);
@@ -116,7 +124,7 @@ void drawHandColumn(QPainter& p)
     for (int r = 0; r < chart::kHandRows; ++r) {
         const int y = lay::kGridTop + r * lay::kCellHeight;
         drawText(p, QRect(lay::kLabelLeft + 4, y + 1, lay::kLabelWidth - 6, lay::kCellHeight - 1),
-                 qs(chart::handLabel(r)), labelFont, kInk, Qt::AlignVCenter | Qt::AlignLeft);
+            qs(chart::handLabel(r)), labelFont, kInk, Qt::AlignVCenter | Qt::AlignLeft);
     }
 }
 
@@ -150,11 +158,9 @@ void drawLegend(QPainter& p)
         p.setPen(kGridLine);
         p.drawRect(swatch.adjusted(0, 0, -1, -1));
         const QString code = qs(chart::code(a));
-        drawText(p, swatch.adjusted(0, 1, 0, 0), code, fittedFont(code, 11, true, swatch.width() - 4),
-                 kInk);
+        drawText(p, swatch.adjusted(0, 1, 0, 0), code, fittedFont(code, 11, true, swatch.width() - 4), kInk);
         drawText(p, QRect(swatch.right() + 6, swatch.y(), lay::kImageWidth - swatch.right() - 8, swatch.height()),
-                 QStringLiteral("= ") + qs(chart::meaning(a)), meaningFont, kInk,
-                 Qt::AlignVCenter | Qt::AlignLeft);
+            QStringLiteral("= ") + qs(chart::meaning(a)), meaningFont, kInk, Qt::AlignVCenter | Qt::AlignLeft);
     }
 }
 
@@ -183,9 +189,9 @@ QImage drawChart()
 // Baseline (sequential) JFIF, 4:4:4 so the coloured cells keep sharp edges.
 QByteArray encodeJpeg(const QImage& rgb)
 {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr err{};
-    cinfo.err = jpeg_std_error(&err); // a tool may stop on error; libjpeg prints why
+    jpeg_compress_struct cinfo {};
+    jpeg_error_mgr err {};
+    cinfo.err = jpeg_std_error(&err);  // a tool may stop on error; libjpeg prints why
     jpeg_create_compress(&cinfo);
 
     unsigned char* buffer = nullptr;
@@ -202,7 +208,7 @@ QByteArray encodeJpeg(const QImage& rgb)
         cinfo.comp_info[i].h_samp_factor = 1;
         cinfo.comp_info[i].v_samp_factor = 1;
     }
-    cinfo.optimize_coding = TRUE; // smaller Huffman tables; still a baseline file
+    cinfo.optimize_coding = TRUE;  // smaller Huffman tables; still a baseline file
     cinfo.dct_method = JDCT_ISLOW;
     cinfo.write_JFIF_header = TRUE;
 
@@ -220,7 +226,7 @@ QByteArray encodeJpeg(const QImage& rgb)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -235,8 +241,7 @@ int main(int argc, char** argv)
     }
     // Qt would quietly substitute another font and change the card's look.
     if (!QFontDatabase::families().contains(kFontFamily)) {
-        std::fprintf(stderr, "font %s not found (Debian package fonts-ipafont-gothic)\n",
-                     qPrintable(kFontFamily));
+        std::fprintf(stderr, "font %s not found (Debian package fonts-ipafont-gothic)\n", qPrintable(kFontFamily));
         return 1;
     }
 

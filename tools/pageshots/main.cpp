@@ -29,7 +29,8 @@ int main(int argc, char* argv[])
     for (int i = 0; i < pages->count(); ++i) {
         pages->setCurrentIndex(i);
         QApplication::processEvents();
-        form.grab().save(out.filePath(QStringLiteral("page%1-%2.png").arg(i + 1, 2, 10, QLatin1Char('0')).arg(pages->widget(i)->objectName())));
+        form.grab().save(out.filePath(
+            QStringLiteral("page%1-%2.png").arg(i + 1, 2, 10, QLatin1Char('0')).arg(pages->widget(i)->objectName())));
     }
     return 0;
 }

@@ -14,9 +14,9 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcChart, "shoewise.chart")
 
-constexpr QSize kPanelSize{345, 505};
+constexpr QSize kPanelSize {345, 505};
 
-} // namespace
+}  // namespace
 
 QByteArray embeddedChartJpeg()
 {
@@ -25,29 +25,40 @@ QByteArray embeddedChartJpeg()
         return {};
     // Stored uncompressed, the bytes can be borrowed from the executable instead of copied.
     if (resource.compressionAlgorithm() == QResource::NoCompression)
-        return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
-                                       static_cast<qsizetype>(resource.size()));
+        return QByteArray::fromRawData(
+            reinterpret_cast<const char*>(resource.data()), static_cast<qsizetype>(resource.size()));
     return resource.uncompressedData();
 }
 
-ChartPanel::ChartPanel(QWidget* parent) : ChartPanel(embeddedChartJpeg(), parent) {}
+ChartPanel::ChartPanel(QWidget* parent)
+    : ChartPanel(embeddedChartJpeg(), parent)
+{
+}
 
-ChartPanel::ChartPanel(QByteArray jpeg, QWidget* parent) : QWidget(parent), m_jpeg(std::move(jpeg))
+ChartPanel::ChartPanel(QByteArray jpeg, QWidget* parent)
+    : QWidget(parent)
+    , m_jpeg(std::move(jpeg))
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-QSize ChartPanel::sizeHint() const { return kPanelSize; }
-QSize ChartPanel::minimumSizeHint() const { return kPanelSize; }
+QSize ChartPanel::sizeHint() const
+{
+    return kPanelSize;
+}
+QSize ChartPanel::minimumSizeHint() const
+{
+    return kPanelSize;
+}
 
 void ChartPanel::decodeOnce()
 {
     if (m_decodeCount > 0)
-        return; // a failed decode is not retried; the bytes will not get any better
+        return;  // a failed decode is not retried; the bytes will not get any better
     ++m_decodeCount;
     std::string error;
-    auto decoded = decodeJpeg(reinterpret_cast<const unsigned char*>(m_jpeg.constData()),
-                              static_cast<std::size_t>(m_jpeg.size()), &error);
+    auto decoded = decodeJpeg(
+        reinterpret_cast<const unsigned char*>(m_jpeg.constData()), static_cast<std::size_t>(m_jpeg.size()), &error);
     if (decoded)
         m_image = std::move(*decoded);
     else
@@ -63,4 +74,4 @@ void ChartPanel::paintEvent(QPaintEvent*)
     painter.drawImage(QPoint(0, 0), m_image);
 }
 
-} // namespace shoewise
+}  // namespace shoewise

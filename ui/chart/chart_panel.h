@@ -37,4 +37,4 @@ private:
     int m_decodeCount = 0;
 };
 
-} // namespace shoewise
+}  // namespace shoewise

@@ -1,7 +1,7 @@
 #include "ui/chart/jpeg_decode.h"
 
 #include <csetjmp>
-#include <cstdio> // jpeglib.h needs FILE and size_t declared first
+#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
 #include <jpeglib.h>
 
 namespace shoewise {
@@ -17,7 +17,7 @@ constexpr std::size_t kMaxInputBytes = 64u * 1024 * 1024;
 // to the step that was running instead. The jump crosses only libjpeg's C frames and the step
 // functions below, none of which own anything with a destructor.
 struct ErrorManager {
-    jpeg_error_mgr pub; // first, so libjpeg's pointer to it is also a pointer to us
+    jpeg_error_mgr pub;  // first, so libjpeg's pointer to it is also a pointer to us
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
 };
@@ -30,7 +30,9 @@ extern "C" void onJpegError(j_common_ptr cinfo)
 }
 
 // Warnings about corrupt data would otherwise go to stderr on every paint of a bad file.
-extern "C" void onJpegMessage(j_common_ptr) {}
+extern "C" void onJpegMessage(j_common_ptr)
+{
+}
 
 extern "C" void onJpegProgress(j_common_ptr cinfo)
 {
@@ -45,8 +47,8 @@ extern "C" void onJpegProgress(j_common_ptr cinfo)
 // Each step arms its own jump point: a jmp_buf is only usable while the function that filled it
 // is running. After a jump the steps return at once and read no locals, so nothing needs to be
 // volatile.
-bool readHeader(j_decompress_ptr cinfo, ErrorManager* err, jpeg_progress_mgr* progress,
-                const unsigned char* data, unsigned long size)
+bool readHeader(j_decompress_ptr cinfo, ErrorManager* err, jpeg_progress_mgr* progress, const unsigned char* data,
+    unsigned long size)
 {
     if (setjmp(err->jump) != 0)
         return false;
@@ -60,8 +62,7 @@ bool readHeader(j_decompress_ptr cinfo, ErrorManager* err, jpeg_progress_mgr* pr
     return true;
 }
 
-bool readPixels(j_decompress_ptr cinfo, ErrorManager* err, unsigned char* bits,
-                std::size_t bytesPerLine)
+bool readPixels(j_decompress_ptr cinfo, ErrorManager* err, unsigned char* bits, std::size_t bytesPerLine)
 {
     if (setjmp(err->jump) != 0)
         return false;
@@ -88,7 +89,7 @@ std::optional<QImage> fail(std::string* error, const char* why)
     return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<QImage> decodeJpeg(const unsigned char* data, std::size_t size, std::string* error)
 {
@@ -98,14 +99,14 @@ std::optional<QImage> decodeJpeg(const unsigned char* data, std::size_t size, st
         return fail(error, "too much data");
 
     // Zeroed first so destroying it is safe even if creation itself failed.
-    jpeg_decompress_struct cinfo{};
-    ErrorManager err{};
+    jpeg_decompress_struct cinfo {};
+    ErrorManager err {};
     cinfo.err = jpeg_std_error(&err.pub);
     err.pub.error_exit = onJpegError;
     err.pub.output_message = onJpegMessage;
-    jpeg_progress_mgr progress{};
+    jpeg_progress_mgr progress {};
     progress.progress_monitor = onJpegProgress;
-    DecompressGuard guard{&cinfo};
+    DecompressGuard guard {&cinfo};
 
     if (!readHeader(&cinfo, &err, &progress, data, static_cast<unsigned long>(size)))
         return fail(error, err.message);
@@ -118,8 +119,7 @@ std::optional<QImage> decodeJpeg(const unsigned char* data, std::size_t size, st
     if (cinfo.output_components != 3)
         return fail(error, "unexpected colour layout");
 
-    QImage image(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
-                 QImage::Format_RGB888);
+    QImage image(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height), QImage::Format_RGB888);
     if (image.isNull())
         return fail(error, "out of memory");
 
@@ -128,4 +128,4 @@ std::optional<QImage> decodeJpeg(const unsigned char* data, std::size_t size, st
     return image;
 }
 
-} // namespace shoewise
+}  // namespace shoewise

@@ -15,7 +15,7 @@ constexpr Action U = Action::HSU;
 
 struct Row {
     std::string_view label;
-    std::array<Action, kUpCards> actions; // dealer 2, 3, 4, 5, 6, 7, 8, 9, 10, A
+    std::array<Action, kUpCards> actions;  // dealer 2, 3, 4, 5, 6, 7, 8, 9, 10, A
 };
 
 // clang-format off
@@ -48,8 +48,7 @@ constexpr std::array<Row, kHandRows> kTable{{
 }};
 // clang-format on
 
-constexpr std::array<std::string_view, kUpCards> kUpCardLabels{"2", "3", "4", "5", "6",
-                                                               "7", "8", "9", "10", "A"};
+constexpr std::array<std::string_view, kUpCards> kUpCardLabels {"2", "3", "4", "5", "6", "7", "8", "9", "10", "A"};
 
 struct ActionInfo {
     std::string_view code;
@@ -58,7 +57,7 @@ struct ActionInfo {
 };
 
 // Indexed by the enum's value, which is also the legend order.
-constexpr std::array<ActionInfo, kActionCount> kActions{{
+constexpr std::array<ActionInfo, kActionCount> kActions {{
     {"H", "Hit", {244, 244, 31}},
     {"S", "Stand", {227, 14, 13}},
     {"D", "Double Down", {48, 210, 80}},
@@ -69,8 +68,8 @@ constexpr std::array<ActionInfo, kActionCount> kActions{{
 void checkIndex(int value, int count, const char* what)
 {
     if (value < 0 || value >= count)
-        throw std::out_of_range(std::string("strategy chart: ") + what + " index "
-                                + std::to_string(value) + " out of range");
+        throw std::out_of_range(
+            std::string("strategy chart: ") + what + " index " + std::to_string(value) + " out of range");
 }
 
 const ActionInfo& info(Action a)
@@ -80,7 +79,7 @@ const ActionInfo& info(Action a)
     return kActions[static_cast<std::size_t>(index)];
 }
 
-} // namespace
+}  // namespace
 
 Action action(int row, int upCard)
 {
@@ -101,9 +100,18 @@ std::string_view upCardLabel(int upCard)
     return kUpCardLabels[static_cast<std::size_t>(upCard)];
 }
 
-std::string_view code(Action a) { return info(a).code; }
-std::string_view meaning(Action a) { return info(a).meaning; }
-Rgb colour(Action a) { return info(a).colour; }
+std::string_view code(Action a)
+{
+    return info(a).code;
+}
+std::string_view meaning(Action a)
+{
+    return info(a).meaning;
+}
+Rgb colour(Action a)
+{
+    return info(a).colour;
+}
 
 Action actionByIndex(int index)
 {
@@ -115,9 +123,8 @@ Rect cellRect(int row, int upCard)
 {
     checkIndex(row, kHandRows, "row");
     checkIndex(upCard, kUpCards, "up-card");
-    return Rect{layout::kGridLeft + upCard * layout::kCellWidth + 1,
-                layout::kGridTop + row * layout::kCellHeight + 1, layout::kCellWidth - 1,
-                layout::kCellHeight - 1};
+    return Rect {layout::kGridLeft + upCard * layout::kCellWidth + 1, layout::kGridTop + row * layout::kCellHeight + 1,
+        layout::kCellWidth - 1, layout::kCellHeight - 1};
 }
 
 Rect legendSwatchRect(Action a)
@@ -127,8 +134,8 @@ Rect legendSwatchRect(Action a)
     checkIndex(index, kActionCount, "action");
     constexpr int left = layout::kLabelLeft + 4;
     constexpr int middle = layout::kGridLeft + 4 * layout::kCellWidth + 4;
-    return Rect{index % 2 == 0 ? left : middle, layout::kLegendTop + (index / 2) * layout::kLegendRowHeight,
-                layout::kLegendSwatchWidth, layout::kLegendSwatchHeight};
+    return Rect {index % 2 == 0 ? left : middle, layout::kLegendTop + (index / 2) * layout::kLegendRowHeight,
+        layout::kLegendSwatchWidth, layout::kLegendSwatchHeight};
 }
 
-} // namespace shoewise::chart
+}  // namespace shoewise::chart
