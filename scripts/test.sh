@@ -1,11 +1,26 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Shoewise with warnings as errors, and runs every test.
+# Installs what is missing, builds Shoewise with warnings as errors and runs every test; then builds
+# it again with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test there too (the
+# leak checker included); then the static checks.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
 
 bash scripts/deps.sh
-cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHOEWISE_WERROR=ON >/dev/null
+
+echo "== build and test"
+cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHOEWISE_WERROR=ON -DSHOEWISE_BUILD_TOOLS=ON >/dev/null
 cmake --build build/ci -j "$jobs"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build/ci -j "$jobs" --output-on-failure
+ctest --test-dir build/ci -j "$jobs" --output-on-failure
+
+echo "== sanitizer build and test"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSHOEWISE_WERROR=ON -DSHOEWISE_SANITIZE=ON \
+    -DSHOEWISE_BUILD_BENCH=OFF >/dev/null
+cmake --build build/asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build/asan -j "$jobs" --output-on-failure -LE desktop
+
+echo "== static checks"
+bash scripts/lint.sh build/ci
