@@ -3,7 +3,8 @@
 
 Finds the application, its page tabs and the KO page's controls, presses a card button through its
 accessible action, and waits for the value labels to be renamed and for the renaming to be announced.
-A card that leaves the running count alone must not announce the running count again.
+A card that leaves the running count alone must not announce the running count again. Then it opens
+a page of each other family by its tab and reads the true count, the aces left and the bet from outside.
 """
 import sys
 import time
@@ -128,6 +129,41 @@ def main():
     check("the running count still says -21", fresh_name(running) == RUNNING + "-21", fresh_name(running))
 
     pyatspi.Registry.deregisterEventListener(on_name, "object:property-change:accessible-name")
+
+    # The other families, page by page as a user would reach them: select the tab, press, read.
+    def open_page(index):
+        tab = [t for t in tab_lists[0] if t is not None and t.getRole() == pyatspi.ROLE_PAGE_TAB][index]
+        action = tab.queryAction()
+        action.doAction(next(i for i in range(action.nActions) if action.getName(i) in ("Press", "Switch")))
+        first = None
+        if wait_for(lambda: any(showing(b) and b.parent != page for b in find_all(app, pyatspi.ROLE_PUSH_BUTTON)), 5):
+            first = next(b for b in find_all(app, pyatspi.ROLE_PUSH_BUTTON) if showing(b))
+        return first.parent if first is not None else None
+
+    def values(of_page):
+        return sorted(fresh_name(l) for l in of_page if l is not None and l.getRole() == pyatspi.ROLE_LABEL
+                      and ": " in l.name)
+
+    families = [
+        (CAPTIONS.index("Hi-Lo System"), ["10,J,Q,K,A"],
+         ["Cards Left in Shoe: 415", "Running Count: -0.125", "True Count: -0.13"]),
+        (CAPTIONS.index("Advanced-Omega-II"), ["A", "2,3,7"],
+         ["A残数: 31", "Cards Left in Shoe: 414", "Running Count: 0.125", "True Count: 0.13"]),
+        (CAPTIONS.index("Baccarat Card Counter Ⅰ"), ["6"],
+         ["Bet: BET ON BANKER", "Cards Left in Shoe: 415", "Running Count: -0.25", "True Count: -0.25"]),
+    ]
+    for index, presses, expected in families:
+        shown = open_page(index)
+        if not check(f"the page {CAPTIONS[index]} shows when its tab is selected", shown is not None):
+            continue
+        page = shown
+        button = {b.name: b for b in shown if b is not None and b.getRole() == pyatspi.ROLE_PUSH_BUTTON}
+        for caption in presses:
+            press(caption)
+            wait_for(lambda: False, 0.3)  # the press action clicks a moment later
+        settled = wait_for(lambda: values(shown) == sorted(expected), 10)
+        check(f"{CAPTIONS[index]} after {', '.join(presses)} reads {expected}", settled, values(shown))
+
     return 1 if failures else 0
 
 
