@@ -58,9 +58,8 @@ TForm1::TForm1(QWidget* parent)
     chart_->setGeometry(328, 8, 345, 505);
 
     footer_ = new AutoSizeLabel(QStringLiteral("Shoewise Ver." SHOEWISE_VERSION "  Shoewise Team"),
-        QRect(248, 520, 423, 21), Qt::AlignLeft, this);
+        QRect(248, 520, 423, 21), Qt::AlignLeft, windowFont(21, true), this);
     footer_->setObjectName(QStringLiteral("Label16"));
-    footer_->setFont(windowFont(21, true));
 
     FormCreate();
 }

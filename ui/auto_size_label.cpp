@@ -6,8 +6,9 @@
 
 namespace shoewise {
 
-AutoSizeLabel::AutoSizeLabel(const QString& text, const QRect& design, Qt::Alignment alignment, QWidget* parent)
-    : QLabel(text, parent)
+AutoSizeLabel::AutoSizeLabel(
+    const QString& text, const QRect& design, Qt::Alignment alignment, const QFont& font, QWidget* parent)
+    : QLabel(parent)
     , anchorX_(alignment & Qt::AlignRight ? design.x() + design.width() : design.x())
     , designHeight_(design.height())
     , keepRight_(alignment & Qt::AlignRight)
@@ -16,6 +17,8 @@ AutoSizeLabel::AutoSizeLabel(const QString& text, const QRect& design, Qt::Align
     setTextFormat(Qt::PlainText);
     setContentsMargins(0, 0, 0, 0);
     move(design.topLeft());
+    setFont(font);  // while the text is still empty, so that the font change measures nothing
+    setText(text);
     fitToText();
 }
 

@@ -13,7 +13,9 @@ class AutoSizeLabel : public QLabel {
 public:
     // The left or right edge of `design` (by `alignment`) becomes the fixed edge; its top and height
     // stay; the width follows the text.
-    AutoSizeLabel(const QString& text, const QRect& design, Qt::Alignment alignment, QWidget* parent = nullptr);
+    // The text is measured once, in `font`.
+    AutoSizeLabel(const QString& text, const QRect& design, Qt::Alignment alignment, const QFont& font,
+        QWidget* parent = nullptr);
 
     void setValueText(const QString& text);
     // Names the label for assistive tools as "title: text", renamed with every new text so that a

@@ -93,9 +93,9 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
 
     for (const systems::LabelDef& def : system.labels) {
         auto* label = new AutoSizeLabel(toQString(def.text), toRect(def.geometry),
-            def.align == systems::Align::Right ? Qt::AlignRight : Qt::AlignLeft, this);
+            def.align == systems::Align::Right ? Qt::AlignRight : Qt::AlignLeft,
+            windowFont(def.font.pixels, def.font.bold), this);
         label->setObjectName(toQString(def.name));
-        label->setFont(windowFont(def.font.pixels, def.font.bold));
         if (def.role == Role::Text) {
             const auto lines = static_cast<int>(std::ranges::count(def.text, '\n')) + 1;
             if (lines > 1)

@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
     int clicks = 0;
     QTimer::singleShot(0, form, [form, &clicks] {
         for (const char* name : {"Button5", "Button9", "Button38", "Button38", "Button85", "Button83", "Button29",
-                                 "Button26", "Button80", "Button66"}) {
+                 "Button26", "Button80", "Button66"}) {
             auto* button = form->findChild<QPushButton*>(QString::fromLatin1(name));
             if (!button)
                 continue;

@@ -11,7 +11,7 @@ namespace {
 // file with thousands of scans would stall the decode. Real encoders use about a dozen.
 constexpr int kMaxScans = 100;
 constexpr long kMaxLibjpegMemory = 256L * 1024 * 1024;
-constexpr std::size_t kMaxInputBytes = std::size_t{64} * 1024 * 1024;
+constexpr std::size_t kMaxInputBytes = std::size_t {64} * 1024 * 1024;
 
 // libjpeg reports fatal errors through error_exit, which by default calls exit(). Ours jumps back
 // to the step that was running instead. The jump crosses only libjpeg's C frames and the step
