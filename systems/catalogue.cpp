@@ -1,7 +1,6 @@
 #include "systems/system_def.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace shoewise::systems {
