@@ -1,8 +1,8 @@
 // The count engine on a full track (416 cards), where every operation that recomputes walks the most
 // history. Each benchmark also counts the heap allocations made inside its timed loop, per operation.
-#include "bench/heap_count.h"
 #include "engine/count_track.h"
 #include "engine/number_text.h"
+#include "tests/alloc/heap_counter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,20 +27,20 @@ class AllocationCount {
 public:
     explicit AllocationCount(benchmark::State& state)
         : state_(state)
-        , start_(shoewise::bench::heapAllocations())
+        , start_(shoewise::alloctest::newCalls())
     {
     }
     ~AllocationCount()
     {
         state_.counters["allocs_per_op"] = benchmark::Counter(
-            static_cast<double>(shoewise::bench::heapAllocations() - start_), benchmark::Counter::kAvgIterations);
+            static_cast<double>(shoewise::alloctest::newCalls() - start_), benchmark::Counter::kAvgIterations);
     }
     AllocationCount(const AllocationCount&) = delete;
     AllocationCount& operator=(const AllocationCount&) = delete;
 
 private:
     benchmark::State& state_;
-    long start_;
+    std::uint64_t start_;
 };
 
 void BM_PressFull(benchmark::State& state)
