@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     shoewise::setUpApplication();
+    // The expected texts use a decimal point whatever the machine's locale says.
+    QLocale::setDefault(QLocale::c());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QLocale>
 #include <QTabBar>
 
 namespace shoewise::testing {
@@ -151,6 +152,19 @@ TEST_F(Window, EveryCaptionFitsItsBox)
     EXPECT_GE(footer->height(), footer->fontMetrics().height());
     EXPECT_LE(footer->y() + footer->height(), 551);
     EXPECT_LE(footer->x() + footer->width(), 684);
+}
+
+TEST(WindowLocale, DecimalSeparatorFollowsTheLocale)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TForm1 form;
+    QLocale::setDefault(QLocale::c());
+    auto* button = form.findChild<QPushButton*>("Button10");
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(form.findChild<QLabel*>("Label6")->text(), "-0,125");
+    EXPECT_EQ(form.findChild<QLabel*>("Label54")->text(), "-0,13");
+    EXPECT_EQ(form.findChild<QLabel*>("Label73")->text(), "415");
 }
 
 TEST_F(Window, WorkSurvivesSwitchingPages)
