@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     shoewise::setUpApplication();
-    // The expected texts use a decimal point whatever the machine's locale says.
+    // Expected texts use a decimal point whatever the machine's locale says.
     QLocale::setDefault(QLocale::c());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
