@@ -168,12 +168,5 @@ TEST(CountTrack, BetFollowsTheSignAndHoldsAtZero)
     EXPECT_EQ(first.bet(), Bet::Player);
 }
 
-TEST(CountTrack, OperationsDoNotAllocate)
-{
-    // The whole track lives in the object itself.
-    static_assert(sizeof(CountTrack) > 2 * 417 * sizeof(std::int32_t));
-    static_assert(std::is_trivially_copyable_v<CountTrack>);
-}
-
 }  // namespace
 }  // namespace shoewise
