@@ -12,7 +12,7 @@
 namespace shoewise::systems {
 
 // What a label shows. Text labels are written once when the page is built; value labels are
-// rewritten from the count track after every operation.
+// rewritten from the count track after every operation, in the order they are declared here.
 enum class Role : std::uint8_t { Text, CardsLeft, RunningCount, TrueCount, AcesLeft, Bet };
 
 enum class Align : std::uint8_t { Left, Right };

@@ -47,7 +47,10 @@ void AutoSizeLabel::nameForAccessibility()
 void AutoSizeLabel::setLinePitch(int pixels)
 {
     linePitch_ = pixels;
-    fitToText();
+    if (linePitch_ > 0)
+        place(size());  // the pitch changes only the height; the width is already measured
+    else
+        fitToText();
     update();
 }
 
@@ -74,7 +77,11 @@ void AutoSizeLabel::changeEvent(QEvent* event)
 
 void AutoSizeLabel::fitToText()
 {
-    QSize natural = fontMetrics().size(0, text());
+    place(fontMetrics().size(0, text()));
+}
+
+void AutoSizeLabel::place(QSize natural)
+{
     if (linePitch_ > 0)
         natural.setHeight(static_cast<int>(text().count(QLatin1Char('\n')) + 1) * linePitch_);
     const int width = natural.width();

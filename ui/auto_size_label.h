@@ -35,6 +35,8 @@ protected:
 
 private:
     void fitToText();
+    // Sizes the label to a text of the given natural size, keeping its fixed edge.
+    void place(QSize natural);
     void nameForAccessibility();
 
     QString accessibleTitle_;

@@ -26,20 +26,6 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The order in which an operation writes a page's values: cards left first, as every handler does.
-int writeOrder(Role role)
-{
-    switch (role) {
-    case Role::CardsLeft: return 0;
-    case Role::RunningCount: return 1;
-    case Role::TrueCount: return 2;
-    case Role::AcesLeft: return 3;
-    case Role::Bet: return 4;
-    case Role::Text: break;
-    }
-    return 5;
-}
-
 // What a value label holds, as assistive tools name it ahead of the value.
 QString accessibleTitle(Role role)
 {
@@ -57,11 +43,10 @@ QString accessibleTitle(Role role)
 // The stand-in face runs a little wider than the one the captions were laid out in. A fixed text
 // that would not fit its laid-out width is narrowed just enough to fit, rather than cut off at the
 // page edge or inside its button; the narrowing stops where the letters would become hard to read.
-void narrowToFit(QWidget& widget, const QString& text, int width)
+void narrowToFit(QWidget& widget, const QString& text, int natural, int width)
 {
     constexpr int narrowest = 75;  // percent of the normal width
     QFont font = widget.font();
-    const int natural = QFontMetrics(font).size(0, text).width();
     if (natural <= width || natural == 0)
         return;
     int stretch = std::max(narrowest, width * 100 / natural);
@@ -100,7 +85,7 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
             const auto lines = static_cast<int>(std::ranges::count(def.text, '\n')) + 1;
             if (lines > 1)
                 label->setLinePitch(def.geometry.height / lines);
-            narrowToFit(*label, label->text(), def.geometry.width);
+            narrowToFit(*label, label->text(), label->width(), def.geometry.width);  // sized to its text
         }
         if (def.role == Role::Bet) {
             // The bet colour fills the whole box behind the text, whatever roles the parents use.
@@ -116,7 +101,8 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
             values_.push_back({def.role, label});
         }
     }
-    std::ranges::stable_sort(values_, {}, [](const ValueLabel& v) { return writeOrder(v.role); });
+    // Cards left first, as every operation writes them: the roles are declared in writing order.
+    std::ranges::stable_sort(values_, {}, &ValueLabel::role);
 
     std::vector<std::pair<int, QPushButton*>> byTabOrder;
     for (const systems::ButtonDef& def : system.buttons) {
@@ -124,7 +110,8 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
         button->setObjectName(toQString(def.name));
         button->setGeometry(toRect(def.geometry));
         button->setFont(windowFont(def.font.pixels, def.font.bold));
-        narrowToFit(*button, button->text(), def.geometry.width - 2 * ButtonPadding);
+        narrowToFit(*button, button->text(), button->fontMetrics().size(0, button->text()).width(),
+            def.geometry.width - 2 * ButtonPadding);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
             [this, operation = def.operation, tag = def.tag] { run(operation, tag); });
