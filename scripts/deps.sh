@@ -1,18 +1,38 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever of the build, run and test dependencies is missing.
-# Needs root (or sudo) when something is missing; does nothing otherwise.
+# deps.sh [run|test|bench]: installs, from Debian's packages, whatever the command at hand needs and
+# is missing: `run` builds and shows the program, `bench` also measures it, `test` (the default)
+# builds, tests and checks everything. Needs root (or sudo) when something is missing.
 set -euo pipefail
+what=${1:-test}
 
-packages=(
+# Build the program and show it, on a display or on a private Xvfb with a screenshot.
+run=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libjpeg62-turbo-dev
     fonts-ipafont-gothic
-    googletest libgtest-dev libbenchmark-dev
     xvfb xauth x11-utils imagemagick dbus
-    clang-format clang-tidy cppcheck git
-    openbox xdotool wmctrl at-spi2-core python3-pyatspi desktop-file-utils appstream dpkg-dev file
 )
+bench=("${run[@]}" libbenchmark-dev)
+test=(
+    "${bench[@]}"
+    googletest libgtest-dev
+    clang-format clang-tidy cppcheck git
+    # The desktop tests: window managers and compositors, accessibility, the screen reader, packaging.
+    openbox mutter kwin-x11 weston xwayland qt6-wayland xdotool wmctrl
+    at-spi2-core python3-pyatspi orca speech-dispatcher
+    desktop-file-utils appstream dpkg-dev file lintian groff-base man-db
+)
+
+case $what in
+run) packages=("${run[@]}") ;;
+bench) packages=("${bench[@]}") ;;
+test) packages=("${test[@]}") ;;
+*)
+    echo "usage: deps.sh [run|test|bench]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-bash scripts/deps.sh
+bash scripts/deps.sh run
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DSHOEWISE_BUILD_TESTS=OFF -DSHOEWISE_BUILD_BENCH=OFF >/dev/null
 cmake --build build/release --target shoewise
 

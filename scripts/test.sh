@@ -8,7 +8,7 @@ cd "$root"
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-bash scripts/deps.sh
+bash scripts/deps.sh test
 
 echo "== build and test"
 cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHOEWISE_WERROR=ON -DSHOEWISE_BUILD_TOOLS=ON >/dev/null
