@@ -1,6 +1,6 @@
 #include "app/tform1.h"
 
-#include "systems/system_def.h"
+#include "systems/catalogue.h"
 #include "ui/auto_size_label.h"
 #include "ui/chart/chart_panel.h"
 #include "ui/count_page.h"
@@ -21,7 +21,7 @@ void setUpApplication()
     QApplication::setApplicationName(QStringLiteral("Shoewise"));
     QApplication::setApplicationDisplayName(QStringLiteral("Shoewise"));
     QApplication::setApplicationVersion(QStringLiteral(SHOEWISE_VERSION));
-    installFontSubstitutions();
+    useWindowTypeface();
 }
 
 TForm1::TForm1(QWidget* parent)
@@ -46,11 +46,8 @@ TForm1::TForm1(QWidget* parent)
     pageControl_ = new PageControl(this);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
     pageControl_->setGeometry(8, 8, 313, 505);
-    for (const systems::SystemDef* system : systems::allSystems()) {
-        const auto index = static_cast<std::size_t>(system->slot - 1);
-        pages_.at(index) = new CountPage(*system, tracks_[index], pageControl_);
-        pageControl_->addPage(pages_[index]);
-    }
+    for (const systems::SystemDef* system : systems::Catalogue)
+        pageControl_->addPage(new CountPage(*system, pageControl_));
     pageControl_->setCurrentIndex(0);
 
     chart_ = new ChartPanel(this);
@@ -66,21 +63,14 @@ TForm1::TForm1(QWidget* parent)
 
 CountPage* TForm1::page(int slot) const
 {
-    if (slot < 1 || slot > SlotCount)
-        return nullptr;
-    return pages_[static_cast<std::size_t>(slot - 1)];
+    return qobject_cast<CountPage*>(pageControl_->widget(slot - 1));
 }
 
 void TForm1::FormCreate()
 {
     centreOnScreen();
-    for (CountPage* page : pages_) {
-        if (!page)
-            continue;
-        const auto index = static_cast<std::size_t>(page->system().slot - 1);
-        tracks_[index] = page->system().makeTrack();
+    for (int slot = 1; CountPage* page = this->page(slot); ++slot)
         page->showTrack();
-    }
 }
 
 void TForm1::showEvent(QShowEvent* event)

@@ -2,7 +2,7 @@
 // end of the repaint of the value labels that changed, on one page of each family. Run it on a real
 // window system (Xvfb), so that the repaint really reaches a window.
 #include "app/tform1.h"
-#include "systems/system_def.h"
+#include "systems/catalogue.h"
 #include "ui/count_page.h"
 #include "ui/page_control.h"
 
@@ -141,7 +141,7 @@ double percentile(std::vector<double> samples, double fraction)
 bool run(shoewise::TForm1& form, const Case& c)
 {
     const shoewise::systems::SystemDef* system = nullptr;
-    for (const auto* s : shoewise::systems::allSystems())
+    for (const auto* s : shoewise::systems::Catalogue)
         if (s->page == c.page)
             system = s;
     auto* page = system ? form.page(system->slot) : nullptr;

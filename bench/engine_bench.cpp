@@ -8,15 +8,19 @@
 
 #include <array>
 #include <chrono>
+#include <utility>
 
 namespace {
 
 using namespace shoewise;
 
 // Tags that keep the running count moving both ways, as a real shoe does.
-CountTrack fullTrack(CountStyle style, BetRule rule = BetRule::None)
+constexpr CountRules Integer {-22, CountStyle::Integer};
+constexpr CountRules PerDeck {-22, CountStyle::PerDeck};
+
+CountTrack fullTrack(CountStyle style)
 {
-    CountTrack track(-22, style, rule);
+    CountTrack track(style == CountStyle::Integer ? Integer : PerDeck);
     for (int i = 0; i < ShoeCards; ++i)
         track.press(i % 3 - 1);
     return track;
@@ -74,7 +78,11 @@ template <typename Operation> void onFreshFullTracks(benchmark::State& state, Op
 {
     constexpr std::size_t Batch = 64;
     const CountTrack full = fullTrack(CountStyle::PerDeck);
-    static std::array<CountTrack, Batch> tracks;
+    static auto tracks = [&]<std::size_t... I>(std::index_sequence<I...>)
+    {
+        return std::array<CountTrack, Batch> {((void)I, full)...};
+    }
+    (std::make_index_sequence<Batch> {});
     AllocationCount count(state);
     for (auto _ : state) {
         tracks.fill(full);
@@ -114,7 +122,7 @@ void BM_RunningCountTextInteger(benchmark::State& state)
     const CountTrack track = fullTrack(CountStyle::Integer);
     AllocationCount count(state);
     for (auto _ : state)
-        benchmark::DoNotOptimize(track.runningCountText(','));
+        benchmark::DoNotOptimize(track.runningCountText(","));
 }
 BENCHMARK(BM_RunningCountTextInteger)->Name("runningCountText (integer)");
 
@@ -124,7 +132,7 @@ void BM_RunningCountTextPerDeck(benchmark::State& state)
     track.undo();  // a count that is not a whole number of decks, so the fraction is written
     AllocationCount count(state);
     for (auto _ : state)
-        benchmark::DoNotOptimize(track.runningCountText(','));
+        benchmark::DoNotOptimize(track.runningCountText(","));
 }
 BENCHMARK(BM_RunningCountTextPerDeck)->Name("runningCountText (per deck)");
 
@@ -134,7 +142,7 @@ void BM_TrueCountText(benchmark::State& state)
     track.undo();  // with a deck left, so there is a true count to write
     AllocationCount count(state);
     for (auto _ : state)
-        benchmark::DoNotOptimize(track.trueCountText(','));
+        benchmark::DoNotOptimize(track.trueCountText(","));
 }
 BENCHMARK(BM_TrueCountText)->Name("trueCountText");
 

@@ -27,7 +27,7 @@ void CountTrack::undo()
 void CountTrack::reset()
 {
     CardsDealt_ = 0;
-    RunningCount_ = StartCount_;
+    RunningCount_ = rules_->StartCount;
     TrueCount_ = 0.0;
     TrueCountHundredths_ = 0;
     AcesLeft_ = AceTotal;
@@ -45,7 +45,7 @@ void CountTrack::record(std::int32_t tag, std::int32_t aceMark)
 
 void CountTrack::recompute()
 {
-    std::int32_t running = StartCount_;
+    std::int32_t running = rules_->StartCount;
     std::int32_t aces = 0;
     for (std::size_t n = 1; n <= static_cast<std::size_t>(CardsDealt_); ++n) {
         running += Weights_[n];
@@ -55,16 +55,16 @@ void CountTrack::recompute()
     // Taken from the marks on every operation, so a replaced 416th card cannot leave it stale.
     AcesLeft_ = AceTotal - aces;
 
-    if (style_ == CountStyle::PerDeck && hasTrueCount()) {
+    if (rules_->style == CountStyle::PerDeck && hasTrueCount()) {
         TrueCount_ = trueCount(RunningCount_, CardsDealt_);
         TrueCountHundredths_ = hundredths(TrueCount_);
     }
 
     if (RunningCount_ != 0) {
         const bool negative = RunningCount_ < 0;
-        if (betRule_ == BetRule::BankerBelowZero)
+        if (rules_->betRule == BetRule::BankerBelowZero)
             bet_ = negative ? Bet::Banker : Bet::Player;
-        else if (betRule_ == BetRule::PlayerBelowZero)
+        else if (rules_->betRule == BetRule::PlayerBelowZero)
             bet_ = negative ? Bet::Player : Bet::Banker;
     }
 }
@@ -74,15 +74,15 @@ NumberText CountTrack::cardsLeftText() const
     return integerText(CardsLeft());
 }
 
-NumberText CountTrack::runningCountText(char decimalSeparator) const
+NumberText CountTrack::runningCountText(std::string_view decimalSeparator) const
 {
-    if (style_ == CountStyle::Integer)
+    static_assert(DeckCount == 8, "the per-deck count is written in eighths");
+    if (rules_->style == CountStyle::Integer)
         return integerText(RunningCount_);
-    // A multiple of 1/8, exact in a double, so the text is its exact decimal value.
-    return generalText(static_cast<double>(RunningCount_) / DeckCount, decimalSeparator);
+    return eighthsText(RunningCount_, decimalSeparator);
 }
 
-NumberText CountTrack::trueCountText(char decimalSeparator) const
+NumberText CountTrack::trueCountText(std::string_view decimalSeparator) const
 {
     if (!hasTrueCount())
         return NumberText(NoTrueCountText);

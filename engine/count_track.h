@@ -27,19 +27,26 @@ enum class BetRule : std::uint8_t {
     PlayerBelowZero,  // negative count: player; positive: banker
 };
 
+// What a counting system tells its track: where the running count starts, how it is shown and how it
+// turns into a bet. Systems keep these in their constant tables; a track refers to its system's.
+struct CountRules {
+    std::int32_t StartCount = 0;
+    CountStyle style = CountStyle::Integer;
+    BetRule betRule = BetRule::None;
+};
+
 // Shown in place of the true count when the whole shoe is recorded and no deck is left to divide by.
 inline constexpr std::string_view NoTrueCountText = "\u2014";
 
 class CountTrack {
 public:
-    constexpr CountTrack() = default;
-    constexpr CountTrack(std::int32_t startCount, CountStyle style, BetRule betRule = BetRule::None)
-        : StartCount_(startCount)
-        , style_(style)
-        , betRule_(betRule)
-        , RunningCount_(startCount)
+    // Starts empty. The rules are referred to, not copied, so they must outlive the track.
+    constexpr explicit CountTrack(const CountRules& rules)
+        : rules_(&rules)
+        , RunningCount_(rules.StartCount)
     {
     }
+    CountTrack(const CountRules&&) = delete;
 
     // Records one card with the given tag. On a full track the last card's tag is replaced.
     void press(std::int32_t tag);
@@ -51,35 +58,24 @@ public:
     // Starts a fresh shoe. The history is left in place and overwritten by later presses.
     void reset();
 
-    std::int32_t StartCount() const { return StartCount_; }
-    CountStyle style() const { return style_; }
-    BetRule betRule() const { return betRule_; }
     std::int32_t CardsDealt() const { return CardsDealt_; }
     std::int32_t CardsLeft() const { return ShoeCards - CardsDealt_; }
     std::int32_t RunningCount() const { return RunningCount_; }
-    // The last computed true count; meaningful only while hasTrueCount().
-    double TrueCount() const { return TrueCount_; }
     // False only on a per-deck track with all 416 cards recorded, where no deck is left.
     bool hasTrueCount() const { return CardsDealt_ < ShoeCards; }
-    // TrueCount x 100 rounded exactly to an integer, ties to even.
-    std::int64_t trueCountHundredths() const { return TrueCountHundredths_; }
     std::int32_t AcesLeft() const { return AcesLeft_; }
     Bet bet() const { return bet_; }
-    const std::array<std::int32_t, ShoeCards + 1>& Weights() const { return Weights_; }
-    const std::array<std::int32_t, ShoeCards + 1>& AceMarks() const { return AceMarks_; }
 
     NumberText cardsLeftText() const;
-    NumberText runningCountText(char decimalSeparator = '.') const;
-    NumberText trueCountText(char decimalSeparator = '.') const;
+    NumberText runningCountText(std::string_view decimalSeparator = ".") const;
+    NumberText trueCountText(std::string_view decimalSeparator = ".") const;
     NumberText acesLeftText() const;
 
 private:
     void record(std::int32_t tag, std::int32_t aceMark);
     void recompute();
 
-    std::int32_t StartCount_ = 0;
-    CountStyle style_ = CountStyle::Integer;
-    BetRule betRule_ = BetRule::None;
+    const CountRules* rules_;
 
     std::int32_t CardsDealt_ = 0;
     std::int32_t RunningCount_ = 0;

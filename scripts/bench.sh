@@ -10,7 +10,7 @@ runs=${1:-11}
 build=build/bench-release
 
 bash scripts/deps.sh bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSHOEWISE_BUILD_TESTS=OFF -DSHOEWISE_BUILD_BENCH=ON >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DSHOEWISE_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" --target bench_startup_shoewise bench_startup_bare bench_click_repaint bench_engine bench_chart \
     >/dev/null
 bin=$root/$build/bench

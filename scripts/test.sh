@@ -11,13 +11,13 @@ export QT_QPA_PLATFORM=offscreen
 bash scripts/deps.sh test
 
 echo "== build and test"
-cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHOEWISE_WERROR=ON -DSHOEWISE_BUILD_TOOLS=ON >/dev/null
+cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DSHOEWISE_BUILD_TOOLS=ON -DSHOEWISE_BUILD_BENCH=ON >/dev/null
 cmake --build build/ci -j "$jobs"
 ctest --test-dir build/ci -j "$jobs" --output-on-failure
 
 echo "== sanitizer build and test"
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSHOEWISE_WERROR=ON -DSHOEWISE_SANITIZE=ON \
-    -DSHOEWISE_BUILD_BENCH=OFF >/dev/null
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DSHOEWISE_SANITIZE=ON \
+    >/dev/null
 cmake --build build/asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build/asan -j "$jobs" --output-on-failure -LE desktop

@@ -38,6 +38,7 @@ struct LabelDef {
     Geometry geometry;  // at design time; value labels then size themselves to their text
     Font font;
     Align align;
+    std::string_view caption = {};  // a value label's caption label on the same page, which names it
 };
 
 struct ButtonDef {
@@ -54,22 +55,18 @@ struct SystemDef {
     int slot;  // 1-based position of the page in the page control
     std::string_view page;
     std::string_view caption;
-    std::int32_t startCount;
-    CountStyle style;
-    BetRule betRule;
+    CountRules rules;
     std::span<const LabelDef> labels;
     std::span<const ButtonDef> buttons;
 
-    CountTrack makeTrack() const { return {startCount, style, betRule}; }
+    // The label of that name on this page, or nullptr.
+    constexpr const LabelDef* label(std::string_view name) const
+    {
+        for (const LabelDef& def : labels)
+            if (def.name == name)
+                return &def;
+        return nullptr;
+    }
 };
-
-// Each family keeps its systems in one table.
-std::span<const SystemDef> integerSystems();
-std::span<const SystemDef> trueCountSystems();
-std::span<const SystemDef> aceSystems();
-std::span<const SystemDef> baccaratSystems();
-
-// Every system of every family, in slot order.
-std::span<const SystemDef* const> allSystems();
 
 }  // namespace shoewise::systems

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStyle>
 
 namespace shoewise {
 
@@ -60,12 +61,16 @@ void AutoSizeLabel::paintEvent(QPaintEvent* event)
         QLabel::paintEvent(event);
         return;
     }
+    // Each line in a box one pitch high, drawn the way the style draws any label text, so alignment
+    // and the disabled look stay Qt's own; a pitch below the font's height trims the box evenly.
     QPainter painter(this);
-    painter.setPen(palette().color(foregroundRole()));
     const QStringList lines = text().split(QLatin1Char('\n'));
-    const int baseline = fontMetrics().ascent() - (fontMetrics().height() - linePitch_) / 2;
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        painter.drawText(0, static_cast<int>(i) * linePitch_ + baseline, lines.at(i));
+    const int top = (linePitch_ - fontMetrics().height()) / 2;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QRect box(0, static_cast<int>(i) * linePitch_ + top, width(), fontMetrics().height());
+        style()->drawItemText(
+            &painter, box, static_cast<int>(alignment()), palette(), isEnabled(), lines.at(i), foregroundRole());
+    }
 }
 
 void AutoSizeLabel::changeEvent(QEvent* event)

@@ -25,9 +25,6 @@ public:
     // which for the stand-in face is a pixel taller than the layout was made for. 0 restores it.
     void setLinePitch(int pixels);
     int linePitch() const { return linePitch_; }
-    bool keepsRightEdge() const { return keepRight_; }
-    // The x of the fixed edge: the left edge, or one past the right edge.
-    int anchorX() const { return anchorX_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -40,7 +37,7 @@ private:
     void nameForAccessibility();
 
     QString accessibleTitle_;
-    int anchorX_;
+    int anchorX_;  // the fixed edge: the left edge, or one past the right edge
     int designHeight_;
     int linePitch_ = 0;
     bool keepRight_;

@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 
@@ -19,25 +21,6 @@ namespace {
 QRect toRect(const systems::Geometry& g)
 {
     return {g.left, g.top, g.width, g.height};
-}
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// What a value label holds, as assistive tools name it ahead of the value.
-QString accessibleTitle(Role role)
-{
-    switch (role) {
-    case Role::CardsLeft: return QStringLiteral("Cards Left in Shoe");
-    case Role::RunningCount: return QStringLiteral("Running Count");
-    case Role::TrueCount: return QStringLiteral("True Count");
-    case Role::AcesLeft: return QStringLiteral("A残数");
-    case Role::Bet: return QStringLiteral("Bet");
-    case Role::Text: break;
-    }
-    return {};
 }
 
 // The stand-in face runs a little wider than the one the captions were laid out in. A fixed text
@@ -57,30 +40,43 @@ void narrowToFit(QWidget& widget, const QString& text, int natural, int width)
     widget.setFont(font);
 }
 
-// Room a push button's frame takes on each side of its caption.
-constexpr int ButtonPadding = 4;
-
-char localeDecimalSeparator()
+// Room the style's push-button frame and margins take around a caption, measured on a caption wide
+// enough that no minimum button width hides it.
+int buttonPadding(const QPushButton& button)
 {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point.at(0).unicode() < 0x80 ? static_cast<char>(point.at(0).unicode()) : '.';
+    constexpr int wide = 1000;
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const QSize caption(wide, button.fontMetrics().height());
+    return button.style()->sizeFromContents(QStyle::CT_PushButton, &option, caption, &button).width() - wide;
+}
+
+QString betText(Bet bet)
+{
+    return bet == Bet::Player ? QStringLiteral("BET ON PLAYER") : QStringLiteral("BET ON BANKER");
+}
+
+QColor betColor(Bet bet)
+{
+    return bet == Bet::Player ? QColor(0, 0, 255) : QColor(255, 0, 0);
 }
 
 }  // namespace
 
-CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidget* parent)
+CountPage::CountPage(const systems::SystemDef& system, QWidget* parent)
     : QWidget(parent)
     , system_(system)
-    , track_(track)
-    , decimalSeparator_(localeDecimalSeparator())
+    , track_(system.rules)
+    , decimalSeparator_(QLocale().decimalPoint().toStdString())
 {
-    setObjectName(toQString(system.page));
+    setObjectName(QString::fromUtf8(system.page));
 
     for (const systems::LabelDef& def : system.labels) {
-        auto* label = new AutoSizeLabel(toQString(def.text), toRect(def.geometry),
+        auto* label = new AutoSizeLabel(QString::fromUtf8(def.text), toRect(def.geometry),
             def.align == systems::Align::Right ? Qt::AlignRight : Qt::AlignLeft,
             windowFont(def.font.pixels, def.font.bold), this);
-        label->setObjectName(toQString(def.name));
+        label->setObjectName(QString::fromUtf8(def.name));
         if (def.role == Role::Text) {
             const auto lines = static_cast<int>(std::ranges::count(def.text, '\n')) + 1;
             if (lines > 1)
@@ -97,7 +93,9 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
             label->setPalette(palette);
         }
         if (def.role != Role::Text) {
-            label->setAccessibleTitle(accessibleTitle(def.role));
+            // Named after its caption on the page; the bet has none, as its text says what it is.
+            const systems::LabelDef* caption = system.label(def.caption);
+            label->setAccessibleTitle(caption ? QString::fromUtf8(caption->text) : QStringLiteral("Bet"));
             values_.push_back({def.role, label});
         }
     }
@@ -106,12 +104,12 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
 
     std::vector<std::pair<int, QPushButton*>> byTabOrder;
     for (const systems::ButtonDef& def : system.buttons) {
-        auto* button = new QPushButton(toQString(def.caption), this);
-        button->setObjectName(toQString(def.name));
+        auto* button = new QPushButton(QString::fromUtf8(def.caption), this);
+        button->setObjectName(QString::fromUtf8(def.name));
         button->setGeometry(toRect(def.geometry));
         button->setFont(windowFont(def.font.pixels, def.font.bold));
         narrowToFit(*button, button->text(), button->fontMetrics().size(0, button->text()).width(),
-            def.geometry.width - 2 * ButtonPadding);
+            def.geometry.width - buttonPadding(*button));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
             [this, operation = def.operation, tag = def.tag] { run(operation, tag); });
@@ -136,7 +134,7 @@ void CountPage::run(Operation operation, std::int32_t tag)
 void CountPage::showTrack()
 {
     for (const ValueLabel& value : values_) {
-        auto show = [&](const NumberText& text) { value.label->setValueText(toQString(text.view())); };
+        auto show = [&](const NumberText& text) { value.label->setValueText(QString::fromUtf8(text.view())); };
         switch (value.role) {
         case Role::CardsLeft: show(track_.cardsLeftText()); break;
         case Role::RunningCount: show(track_.runningCountText(decimalSeparator_)); break;
@@ -148,7 +146,7 @@ void CountPage::showTrack()
     }
 }
 
-void CountPage::showBet(AutoSizeLabel& label)
+void CountPage::showBet(AutoSizeLabel& label) const
 {
     label.setValueText(betText(track_.bet()));
     const QColor color = betColor(track_.bet());
@@ -157,16 +155,6 @@ void CountPage::showBet(AutoSizeLabel& label)
         palette.setColor(QPalette::Window, color);
         label.setPalette(palette);
     }
-}
-
-QString CountPage::betText(Bet bet)
-{
-    return bet == Bet::Player ? QStringLiteral("BET ON PLAYER") : QStringLiteral("BET ON BANKER");
-}
-
-QColor CountPage::betColor(Bet bet)
-{
-    return bet == Bet::Player ? QColor(0, 0, 255) : QColor(255, 0, 0);
 }
 
 }  // namespace shoewise

@@ -5,22 +5,22 @@
 
 #include <QWidget>
 
+#include <string>
 #include <vector>
-
-class QPushButton;
 
 namespace shoewise {
 
 class AutoSizeLabel;
 
 // One counting system's page, built entirely from its data: labels and buttons where the data puts
-// them, every button bound to one operation on the page's own track. After every operation the page
-// shows the track's values again; the labels hold nothing of their own.
+// them, every button bound to one operation on the page's own track. The page owns its track, so the
+// track lives exactly as long as the widgets that show it. After every operation the page shows the
+// track's values again; the labels hold nothing of their own.
 class CountPage : public QWidget {
     Q_OBJECT
 
 public:
-    CountPage(const systems::SystemDef& system, CountTrack& track, QWidget* parent = nullptr);
+    explicit CountPage(const systems::SystemDef& system, QWidget* parent = nullptr);
 
     const systems::SystemDef& system() const { return system_; }
     const CountTrack& track() const { return track_; }
@@ -28,12 +28,9 @@ public:
     // Writes every value label from the track: cards left, running count, true count, aces left, bet.
     void showTrack();
 
-    static QString betText(Bet bet);
-    static QColor betColor(Bet bet);
-
 private:
     void run(systems::Operation operation, std::int32_t tag);
-    void showBet(AutoSizeLabel& label);
+    void showBet(AutoSizeLabel& label) const;
 
     struct ValueLabel {
         systems::Role role;
@@ -41,9 +38,9 @@ private:
     };
 
     const systems::SystemDef& system_;
-    CountTrack& track_;
+    CountTrack track_;
     std::vector<ValueLabel> values_;
-    char decimalSeparator_;
+    std::string decimalSeparator_;  // UTF-8, as the locale gives it
 };
 
 }  // namespace shoewise

@@ -1,39 +1,27 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 namespace shoewise {
 
-namespace {
-
-// The family windowFont() asks for: the window's own where it is installed, else its stand-in.
-QString& requestedFamily()
+void useWindowTypeface()
 {
-    static QString family = QString::fromUtf8(WindowFontFamily);
-    return family;
-}
-
-}  // namespace
-
-void installFontSubstitutions()
-{
-    // Without this, fontconfig answers DejaVu Sans for Latin text and the fixed-width IPAGothic for
-    // Japanese: two faces in one caption, neither proportional gothic.
-    QFont::insertSubstitution(QString::fromUtf8(WindowFontFamily), QString::fromUtf8(StandInFontFamily));
-    QFont::insertSubstitution(QStringLiteral("MS PGothic"), QString::fromUtf8(StandInFontFamily));
-    // Asked for a family that is not installed, Qt has fontconfig sort its whole fallback list for
-    // every script and size before it tries the substitute; asking for the face that will be used
-    // skips that work at start-up and renders the same.
-    if (!QFontDatabase::hasFamily(QString::fromUtf8(WindowFontFamily)))
-        requestedFamily() = QString::fromUtf8(StandInFontFamily);
+    // Asked for a family that is not installed, fontconfig answers DejaVu Sans for Latin text and the
+    // fixed-width IPAGothic for Japanese, after sorting its whole fallback list for every script and
+    // size. Asking for the stand-in itself gives one proportional gothic face and skips that work.
+    const QString windowFamily = QStringLiteral("ＭＳ Ｐゴシック");
+    QFont font(QFontDatabase::hasFamily(windowFamily) ? windowFamily : QStringLiteral("IPAPGothic"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    QGuiApplication::setFont(font);
 }
 
 QFont windowFont(int pixels, bool bold)
 {
-    QFont font(requestedFamily());
+    QFont font;
     font.setPixelSize(pixels);
     font.setBold(bold);
-    font.setStyleHint(QFont::SansSerif);
     return font;
 }
 

@@ -4,15 +4,13 @@
 
 namespace shoewise {
 
-// The family every caption is laid out in. Linux systems lack it, so installFontSubstitutions() maps
-// it, inside Qt only, to the proportional Japanese gothic face that stands in for it, and from then
-// on windowFont() asks for the stand-in directly where the family is missing.
-inline constexpr auto WindowFontFamily = "ＭＳ Ｐゴシック";
-inline constexpr auto StandInFontFamily = "IPAPGothic";
+// Makes the window's typeface the application's font: the family every caption is laid out in where
+// it is installed, else the proportional Japanese gothic face that stands in for it on Linux. Called
+// once at start-up, after the application object exists; every font below inherits the family.
+void useWindowTypeface();
 
-void installFontSubstitutions();
-
-// The window's typeface at the given character height in pixels.
+// The window's typeface at the given character height in pixels. Only the size and weight are set;
+// the family comes from the widget the font is given to, and so from the application.
 QFont windowFont(int pixels, bool bold = false);
 
 }  // namespace shoewise

@@ -3,7 +3,11 @@
 #include "ui/count_page.h"
 
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
+
+#include <algorithm>
 
 namespace shoewise {
 
@@ -14,21 +18,22 @@ PageControl::PageControl(QWidget* parent)
     setElideMode(Qt::ElideNone);
     setDocumentMode(false);
     tabBar()->setExpanding(false);
-    // The pages are laid out for a 305-pixel client area inside a 4-pixel frame; this style draws a
-    // 2-pixel one, so the page stack takes the other two on each side.
+
+    // The pages are laid out for a 4-pixel frame on each side; the page stack makes up whatever the
+    // style's own frame leaves of it.
+    constexpr int pageFrame = 4;
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    const QRect pane = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &option, this);
+    const QRect contents = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this);
+    const int side = std::max(0, pageFrame - (contents.left() - pane.left()));
     if (auto* stack = findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        stack->setContentsMargins(2, 0, 2, 0);
+        stack->setContentsMargins(side, 0, side, 0);
 }
 
 void PageControl::addPage(CountPage* page)
 {
-    const auto& caption = page->system().caption;
-    addTab(page, QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
-}
-
-CountPage* PageControl::page(int index) const
-{
-    return qobject_cast<CountPage*>(widget(index));
+    addTab(page, QString::fromUtf8(page->system().caption));
 }
 
 }  // namespace shoewise

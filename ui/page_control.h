@@ -15,7 +15,6 @@ public:
     explicit PageControl(QWidget* parent = nullptr);
 
     void addPage(CountPage* page);
-    CountPage* page(int index) const;
 };
 
 }  // namespace shoewise

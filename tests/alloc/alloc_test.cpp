@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <new>
+#include <string_view>
 #include <vector>
 
 // The engine runs on every click; it must never reach for the heap, neither to count nor to form a
@@ -71,14 +72,16 @@ private:
 };
 
 // One track of each kind the pages use.
+constexpr CountRules Rules[5] = {
+    {-22, CountStyle::Integer},
+    {-16, CountStyle::Integer},
+    {0, CountStyle::PerDeck},
+    {0, CountStyle::PerDeck, BetRule::BankerBelowZero},
+    {0, CountStyle::PerDeck, BetRule::PlayerBelowZero},
+};
 struct Tracks {
     CountTrack all[5] = {
-        {-22, CountStyle::Integer},
-        {-16, CountStyle::Integer},
-        {0, CountStyle::PerDeck},
-        {0, CountStyle::PerDeck, BetRule::BankerBelowZero},
-        {0, CountStyle::PerDeck, BetRule::PlayerBelowZero},
-    };
+        CountTrack(Rules[0]), CountTrack(Rules[1]), CountTrack(Rules[2]), CountTrack(Rules[3]), CountTrack(Rules[4])};
 };
 
 // Full tracks, replaced last cards, exhausted and refused aces, undos down to and past empty, resets,
@@ -90,7 +93,7 @@ std::int64_t exercise(CountTrack& track, bool withTexts)
     auto observe = [&] {
         result += track.RunningCount() * 3 + track.AcesLeft() + track.CardsDealt();
         if (withTexts) {
-            for (char separator : {'.', ','}) {
+            for (std::string_view separator : {".", ",", "\u066b"}) {
                 result += static_cast<std::int64_t>(track.runningCountText(separator).view().size());
                 result += static_cast<std::int64_t>(track.trueCountText(separator).view().size());
             }

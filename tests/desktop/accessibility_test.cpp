@@ -3,7 +3,7 @@
 // tests skip offscreen; accessibility.sh runs them again on X with the bridge on, where they must run.
 // The same as seen from outside the process is checked by atspi_check.py.
 #include "app/tform1.h"
-#include "systems/system_def.h"
+#include "systems/catalogue.h"
 #include "ui/count_page.h"
 #include "ui/page_control.h"
 
@@ -91,7 +91,7 @@ protected:
 // before any press and after a press on every page.
 TEST_F(Accessibility, EveryControlIsNamedByWhatItShows)
 {
-    for (const systems::SystemDef* system : systems::allSystems()) {
+    for (const systems::SystemDef* system : systems::Catalogue) {
         CountPage* page = form->page(system->slot);
         SCOPED_TRACE(system->page);
         const systems::ButtonDef* card = nullptr;
@@ -164,7 +164,7 @@ TEST_F(Accessibility, PagesAreTabsNamedByTheirCaptions)
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(tabs->role(), QAccessible::PageTabList);
     int index = 0;
-    for (const systems::SystemDef* system : systems::allSystems()) {
+    for (const systems::SystemDef* system : systems::Catalogue) {
         QAccessibleInterface* tab = tabs->child(index++);
         ASSERT_NE(tab, nullptr);
         EXPECT_EQ(tab->role(), QAccessible::PageTab);

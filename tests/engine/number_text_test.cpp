@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <array>
+#include <charconv>
 #include <limits>
 
 namespace shoewise {
@@ -17,37 +18,27 @@ TEST(IntegerText, PlainDigitsWithMinusOnly)
     EXPECT_EQ(integerText(std::numeric_limits<std::int64_t>::min()).view(), "-9223372036854775808");
 }
 
-TEST(GeneralText, ShortestFixedForm)
+TEST(EighthsText, ExactDecimalOfEveryEighth)
 {
-    EXPECT_EQ(generalText(0.0).view(), "0");
-    EXPECT_EQ(generalText(-0.0).view(), "0");
-    EXPECT_EQ(generalText(-0.125).view(), "-0.125");
-    EXPECT_EQ(generalText(1.5).view(), "1.5");
-    EXPECT_EQ(generalText(-2.0).view(), "-2");
-    EXPECT_EQ(generalText(0.12).view(), "0.12");
-    EXPECT_EQ(generalText(-103.75).view(), "-103.75");
-    EXPECT_EQ(generalText(43160.0).view(), "43160");
-    EXPECT_EQ(generalText(0.1 + 0.2).view(), "0.3");  // 15 significant digits hide the binary tail
-    EXPECT_EQ(generalText(1.0 / 3.0).view(), "0.333333333333333");
-    EXPECT_EQ(generalText(123456789012345.0).view(), "123456789012345");
-    EXPECT_EQ(generalText(0.00001).view(), "0.00001");
+    // Every running count per deck a track can reach, against the shortest text of the exact double.
+    for (std::int64_t eighths = -4 * 416 - 22; eighths <= 4 * 416; ++eighths) {
+        std::array<char, 32> shortest {};
+        auto [end, ec] = std::to_chars(
+            shortest.data(), shortest.data() + shortest.size(), eighths / 8.0, std::chars_format::fixed);
+        ASSERT_EQ(ec, std::errc {});
+        std::string_view expected(shortest.data(), static_cast<std::size_t>(end - shortest.data()));
+        if (expected == "-0")
+            expected = "0";
+        ASSERT_EQ(eighthsText(eighths).view(), expected) << eighths;
+    }
 }
 
-TEST(GeneralText, ScientificOnlyOutsideTheFixedRange)
+TEST(DecimalText, UsesTheLocaleSeparatorWhateverItsLength)
 {
-    EXPECT_EQ(generalText(0.000001).view(), "1E-6");
-    EXPECT_EQ(generalText(-0.0000015).view(), "-1.5E-6");
-    EXPECT_EQ(generalText(1e15).view(), "1E+15");
-    EXPECT_EQ(generalText(999999999999999.9).view(), "1E+15");  // rounding carries into a new digit
-    EXPECT_EQ(generalText(std::nan("")).view(), "NAN");
-    EXPECT_EQ(generalText(-std::numeric_limits<double>::infinity()).view(), "-INF");
-}
-
-TEST(GeneralText, UsesTheGivenDecimalSeparator)
-{
-    EXPECT_EQ(generalText(-0.125, ',').view(), "-0,125");
-    EXPECT_EQ(generalText(0.000002, ',').view(), "2E-6");
-    EXPECT_EQ(hundredthsText(-162, ',').view(), "-1,62");
+    EXPECT_EQ(eighthsText(-1, ",").view(), "-0,125");
+    EXPECT_EQ(hundredthsText(-162, ",").view(), "-1,62");
+    EXPECT_EQ(hundredthsText(150, "\u066b").view(), "1\u066b5");  // the Arabic decimal separator, two bytes
+    EXPECT_EQ(eighthsText(16, "\u066b").view(), "2");
 }
 
 TEST(HundredthsText, ExactDecimalOfTheInteger)

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace shoewise {
 namespace {
@@ -61,9 +64,12 @@ TEST(TrueCount, MatchesExactReferenceForEveryReachablePair)
             const double actual = trueCount(running, dealt);
             ASSERT_EQ(actual, expected.value) << "dealt " << dealt << ", running " << running;
             ASSERT_EQ(hundredths(actual), expected.hundredths) << "dealt " << dealt << ", running " << running;
-            // The label's text from the integer equals the general text of R / 100.
+            // The label's text from the integer equals the shortest text of R / 100.
+            std::array<char, 32> shortest {};
+            auto [end, ec] = std::to_chars(shortest.data(), shortest.data() + shortest.size(),
+                static_cast<double>(expected.hundredths) / 100.0, std::chars_format::fixed);
             ASSERT_EQ(hundredthsText(expected.hundredths).view(),
-                generalText(static_cast<double>(expected.hundredths) / 100.0).view())
+                std::string_view(shortest.data(), static_cast<std::size_t>(end - shortest.data())))
                 << "R " << expected.hundredths;
             ++pairs;
         }

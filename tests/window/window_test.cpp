@@ -1,6 +1,6 @@
 #include "window_fixture.h"
 
-#include "systems/system_def.h"
+#include "systems/catalogue.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
@@ -49,11 +49,11 @@ TEST_F(Window, ControlsOnTheWindow)
 TEST_F(Window, PagesInSlotOrderKoFirst)
 {
     PageControl* pages = form->pageControl();
-    ASSERT_EQ(pages->count(), static_cast<int>(systems::allSystems().size()));
+    ASSERT_EQ(pages->count(), static_cast<int>(systems::Catalogue.size()));
     EXPECT_EQ(pages->currentWidget()->objectName(), "TabSheet2");
     int index = 0;
     int lastSlot = 0;
-    for (const systems::SystemDef* system : systems::allSystems()) {
+    for (const systems::SystemDef* system : systems::Catalogue) {
         EXPECT_GT(system->slot, lastSlot);
         lastSlot = system->slot;
         EXPECT_EQ(pages->widget(index)->objectName(), qs(system->page));
@@ -67,7 +67,7 @@ TEST_F(Window, PagesInSlotOrderKoFirst)
 
 TEST_F(Window, PageClientAreaHoldsEveryControl)
 {
-    for (const systems::SystemDef* system : systems::allSystems()) {
+    for (const systems::SystemDef* system : systems::Catalogue) {
         QWidget* page = form->page(system->slot);
         form->pageControl()->setCurrentWidget(page);
         EXPECT_EQ(page->size(), QSize(305, 478)) << system->page;
@@ -77,7 +77,7 @@ TEST_F(Window, PageClientAreaHoldsEveryControl)
 // Every control of every page stands where its system's data puts it, with its font and tab order.
 TEST_F(Window, EveryControlFollowsItsSystemData)
 {
-    for (const systems::SystemDef* system : systems::allSystems()) {
+    for (const systems::SystemDef* system : systems::Catalogue) {
         QWidget* page = form->page(system->slot);
         SCOPED_TRACE(system->page);
         for (const systems::LabelDef& def : system->labels) {
@@ -124,17 +124,17 @@ TEST_F(Window, NoPlaceholderEverShows)
 TEST_F(Window, CaptionsRenderInTheProportionalGothic)
 {
     for (const char* name : {"Label5", "Label4", "Label3", "Label16"})
-        EXPECT_EQ(QFontInfo(label(name)->font()).family(), StandInFontFamily) << name;
+        EXPECT_EQ(QFontInfo(label(name)->font()).family(), QStringLiteral("IPAPGothic")) << name;
     for (const char* name : {"Button4", "Button7"})
-        EXPECT_EQ(QFontInfo(button(name)->font()).family(), StandInFontFamily) << name;
-    EXPECT_EQ(QFontInfo(form->font()).family(), StandInFontFamily);
+        EXPECT_EQ(QFontInfo(button(name)->font()).family(), QStringLiteral("IPAPGothic")) << name;
+    EXPECT_EQ(QFontInfo(form->font()).family(), QStringLiteral("IPAPGothic"));
     EXPECT_EQ(form->font().pixelSize(), 12);
 }
 
 // The stand-in face is wider than the one the layout was made for; no caption may end up cut off.
 TEST_F(Window, EveryCaptionFitsItsBox)
 {
-    for (const systems::SystemDef* system : systems::allSystems()) {
+    for (const systems::SystemDef* system : systems::Catalogue) {
         QWidget* page = form->page(system->slot);
         for (const systems::ButtonDef& def : system->buttons) {
             auto* b = page->findChild<QPushButton*>(qs(def.name));
@@ -156,15 +156,25 @@ TEST_F(Window, EveryCaptionFitsItsBox)
 
 TEST(WindowLocale, DecimalSeparatorFollowsTheLocale)
 {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    TForm1 form;
-    QLocale::setDefault(QLocale::c());
-    auto* button = form.findChild<QPushButton*>("Button10");
-    ASSERT_NE(button, nullptr);
-    QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_EQ(form.findChild<QLabel*>("Label6")->text(), "-0,125");
-    EXPECT_EQ(form.findChild<QLabel*>("Label54")->text(), "-0,13");
-    EXPECT_EQ(form.findChild<QLabel*>("Label73")->text(), "415");
+    const struct {
+        QLocale locale;
+        const char* runningCount;
+        const char* trueCount;
+    } rows[] = {
+        {QLocale(QLocale::German, QLocale::Germany), "-0,125", "-0,13"},
+        {QLocale(QLocale::Arabic, QLocale::Egypt), "-0\u066b125", "-0\u066b13"},  // not ASCII: kept as it is
+    };
+    for (const auto& row : rows) {
+        QLocale::setDefault(row.locale);
+        TForm1 form;
+        QLocale::setDefault(QLocale::c());
+        auto* button = form.findChild<QPushButton*>("Button10");
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(form.findChild<QLabel*>("Label6")->text(), QString::fromUtf8(row.runningCount));
+        EXPECT_EQ(form.findChild<QLabel*>("Label54")->text(), QString::fromUtf8(row.trueCount));
+        EXPECT_EQ(form.findChild<QLabel*>("Label73")->text(), "415");
+    }
 }
 
 TEST_F(Window, WorkSurvivesSwitchingPages)

@@ -1,12 +1,13 @@
+#pragma once
+
 #include "systems/system_def.h"
 
 // True-count systems that also keep a side count of the aces left in the shoe; the ace carries tag 0
 // and is recorded by its own button together with an ace mark.
 namespace shoewise::systems {
-namespace {
 
 // Slot 10: "Advanced-Omega-II"
-constexpr LabelDef TabSheet9Labels[] = {
+inline constexpr LabelDef TabSheet9Labels[] = {
     {"Label22", Role::Text,
         "Advanced-Omega-IIは高度な上級者向けカウンティングシ\n"
         "ステムで、最も正確で効果的なカウンティングシステムの\n"
@@ -25,14 +26,14 @@ constexpr LabelDef TabSheet9Labels[] = {
         {8, 0, 292, 168}, {12, false}, Align::Left},
     {"Label50", Role::Text, "Running Count", {24, 176, 111, 16}, {16, true}, Align::Left},
     {"Label51", Role::Text, "True Count", {184, 176, 87, 16}, {16, true}, Align::Left},
-    {"Label23", Role::RunningCount, "-0.125", {46, 192, 71, 24}, {24, true}, Align::Right},
-    {"Label58", Role::TrueCount, "-0.15", {203, 192, 58, 24}, {24, true}, Align::Right},
+    {"Label23", Role::RunningCount, "-0.125", {46, 192, 71, 24}, {24, true}, Align::Right, "Label50"},
+    {"Label58", Role::TrueCount, "-0.15", {203, 192, 58, 24}, {24, true}, Align::Right, "Label51"},
     {"Label84", Role::Text, "Cards Left in Shoe", {80, 224, 146, 16}, {16, true}, Align::Left},
-    {"Label85", Role::CardsLeft, "416", {136, 240, 39, 24}, {24, true}, Align::Right},
+    {"Label85", Role::CardsLeft, "416", {136, 240, 39, 24}, {24, true}, Align::Right, "Label84"},
     {"Label24", Role::Text, "A残数", {160, 384, 66, 24}, {24, true}, Align::Left},
-    {"Label25", Role::AcesLeft, "Az", {256, 384, 28, 24}, {24, true}, Align::Left},
+    {"Label25", Role::AcesLeft, "Az", {256, 384, 28, 24}, {24, true}, Align::Left, "Label24"},
 };
-constexpr ButtonDef TabSheet9Buttons[] = {
+inline constexpr ButtonDef TabSheet9Buttons[] = {
     {"Button34", "2,3,7", Operation::Card, 1, {8, 280, 137, 41}, {27, true}, 0},
     {"Button35", "4,5,6", Operation::Card, 2, {160, 280, 137, 41}, {27, true}, 1},
     {"Button68", "8", Operation::Card, 0, {8, 328, 65, 41}, {27, true}, 6},
@@ -44,7 +45,7 @@ constexpr ButtonDef TabSheet9Buttons[] = {
 };
 
 // Slot 11: "Uston Advanced Point Count(APC)"
-constexpr LabelDef TabSheet13Labels[] = {
+inline constexpr LabelDef TabSheet13Labels[] = {
     {"Label34", Role::Text,
         "Uston APCは2,8を+1、3,4,6,7を+2、5を+3、9を-1、10,J,Q,Kを\n"
         "-3、Aを0としてカウントする、複雑な上級者向けのカードカ\n"
@@ -57,14 +58,14 @@ constexpr LabelDef TabSheet13Labels[] = {
         {8, 8, 295, 96}, {12, false}, Align::Left},
     {"Label52", Role::Text, "Running Count", {24, 112, 111, 16}, {16, true}, Align::Left},
     {"Label53", Role::Text, "True Count", {184, 112, 87, 16}, {16, true}, Align::Left},
-    {"Label36", Role::RunningCount, "-0.125", {42, 128, 71, 24}, {24, true}, Align::Right},
-    {"Label59", Role::TrueCount, "-0.15", {200, 128, 58, 24}, {24, true}, Align::Right},
+    {"Label36", Role::RunningCount, "-0.125", {42, 128, 71, 24}, {24, true}, Align::Right, "Label52"},
+    {"Label59", Role::TrueCount, "-0.15", {200, 128, 58, 24}, {24, true}, Align::Right, "Label53"},
     {"Label86", Role::Text, "Cards Left in Shoe", {80, 160, 146, 16}, {16, true}, Align::Left},
-    {"Label87", Role::CardsLeft, "416", {136, 176, 39, 24}, {24, true}, Align::Right},
+    {"Label87", Role::CardsLeft, "416", {136, 176, 39, 24}, {24, true}, Align::Right, "Label86"},
     {"Label37", Role::Text, "A残数", {160, 384, 66, 24}, {24, true}, Align::Left},
-    {"Label38", Role::AcesLeft, "AZ", {256, 384, 31, 24}, {24, true}, Align::Left},
+    {"Label38", Role::AcesLeft, "AZ", {256, 384, 31, 24}, {24, true}, Align::Left, "Label37"},
 };
-constexpr ButtonDef TabSheet13Buttons[] = {
+inline constexpr ButtonDef TabSheet13Buttons[] = {
     {"Button53", "2,8", Operation::Card, 1, {8, 216, 137, 41}, {27, true}, 0},
     {"Button54", "3,4,6,7", Operation::Card, 2, {160, 216, 137, 41}, {27, true}, 1},
     {"Button55", "5", Operation::Card, 3, {8, 272, 137, 41}, {27, true}, 2},
@@ -75,17 +76,10 @@ constexpr ButtonDef TabSheet13Buttons[] = {
     {"Button81", "戻る", Operation::Undo, 0, {160, 424, 137, 41}, {32, false}, 7},
 };
 
-constexpr SystemDef Systems[] = {
-    {10, "TabSheet9", "Advanced-Omega-II", 0, CountStyle::PerDeck, BetRule::None, TabSheet9Labels, TabSheet9Buttons},
-    {11, "TabSheet13", "Uston Advanced Point Count(APC)", 0, CountStyle::PerDeck, BetRule::None, TabSheet13Labels,
+inline constexpr SystemDef AceSystems[] = {
+    {10, "TabSheet9", "Advanced-Omega-II", {0, CountStyle::PerDeck}, TabSheet9Labels, TabSheet9Buttons},
+    {11, "TabSheet13", "Uston Advanced Point Count(APC)", {0, CountStyle::PerDeck}, TabSheet13Labels,
         TabSheet13Buttons},
 };
-
-}  // namespace
-
-std::span<const SystemDef> aceSystems()
-{
-    return Systems;
-}
 
 }  // namespace shoewise::systems
