@@ -53,7 +53,6 @@ int main(int argc, char* argv[])
 
     // grab() paints the panel into a pixmap through its paintEvent, as a repaint of the window does.
     shoewise::ChartPanel panel;
-    panel.resize(panel.sizeHint());
     auto start = Clock::now();
     const QPixmap first = panel.grab();
     const double firstPaint = millis(Clock::now() - start);

@@ -14,6 +14,7 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcChart, "shoewise.chart")
 
+// The picture is 343 x 503; the box leaves a spare column and row on the right and at the bottom.
 constexpr QSize kPanelSize {345, 505};
 
 }  // namespace
@@ -39,16 +40,7 @@ ChartPanel::ChartPanel(QByteArray jpeg, QWidget* parent)
     : QWidget(parent)
     , m_jpeg(std::move(jpeg))
 {
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-}
-
-QSize ChartPanel::sizeHint() const
-{
-    return kPanelSize;
-}
-QSize ChartPanel::minimumSizeHint() const
-{
-    return kPanelSize;
+    setFixedSize(kPanelSize);
 }
 
 void ChartPanel::decodeOnce()

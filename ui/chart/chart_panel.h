@@ -9,18 +9,15 @@ namespace shoewise {
 // The compressed strategy chart built into the program.
 QByteArray embeddedChartJpeg();
 
-// Shows the strategy chart picture, unscaled from the top-left corner. The picture stays
-// compressed until the panel is first painted and is decoded at most once. A picture that cannot
-// be decoded leaves the panel empty.
+// Shows the strategy chart picture, unscaled from the top-left corner, in a box of fixed size.
+// The picture stays compressed until the panel is first painted and is decoded at most once.
+// A picture that cannot be decoded leaves the panel empty.
 class ChartPanel : public QWidget {
     Q_OBJECT
 
 public:
     explicit ChartPanel(QWidget* parent = nullptr);
     explicit ChartPanel(QByteArray jpeg, QWidget* parent = nullptr);
-
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
 
     int decodeCount() const { return m_decodeCount; }
     // Null until the first paint, and afterwards if the picture could not be decoded.
