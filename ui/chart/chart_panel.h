@@ -19,19 +19,17 @@ public:
     explicit ChartPanel(QWidget* parent = nullptr);
     explicit ChartPanel(QByteArray jpeg, QWidget* parent = nullptr);
 
-    int decodeCount() const { return m_decodeCount; }
+    int decodeCount() const { return decodeCount_; }
     // Null until the first paint, and afterwards if the picture could not be decoded.
-    const QImage& image() const { return m_image; }
+    const QImage& image() const { return image_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void decodeOnce();
-
-    QByteArray m_jpeg;
-    QImage m_image;
-    int m_decodeCount = 0;
+    QByteArray jpeg_;
+    QImage image_;
+    int decodeCount_ = 0;
 };
 
 }  // namespace shoewise
