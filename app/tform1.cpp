@@ -52,7 +52,7 @@ TForm1::TForm1(QWidget* parent)
 
     chart_ = new ChartPanel(this);
     chart_->setObjectName(QStringLiteral("Image1"));
-    chart_->setGeometry(328, 8, 345, 505);
+    chart_->move(328, 8);
 
     footer_ = new AutoSizeLabel(QStringLiteral("Shoewise Ver." SHOEWISE_VERSION "  Shoewise Team"),
         QRect(248, 520, 423, 21), Qt::AlignLeft, windowFont(21, true), this);

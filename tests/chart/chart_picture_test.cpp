@@ -2,7 +2,6 @@
 // is caught.
 
 #include "ui/chart/chart_panel.h"
-#include "ui/chart/jpeg_decode.h"
 #include "ui/chart/strategy_chart.h"
 
 #include <gtest/gtest.h>
@@ -74,10 +73,7 @@ protected:
     void SetUp() override
     {
         bytes = shoewise::embeddedChartJpeg();
-        const auto decoded = shoewise::decodeJpeg(
-            reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
-        ASSERT_TRUE(decoded.has_value()) << "chart missing from the resources or undecodable";
-        image = *decoded;
+        ASSERT_TRUE(image.loadFromData(bytes, "JPEG")) << "chart missing from the resources or undecodable";
         ASSERT_EQ(image.size(), QSize(chart::layout::kImageWidth, chart::layout::kImageHeight));
     }
     QByteArray bytes;

@@ -9,9 +9,9 @@ namespace shoewise {
 // The compressed strategy chart built into the program.
 QByteArray embeddedChartJpeg();
 
-// Shows the strategy chart picture, unscaled from the top-left corner. The picture stays
-// compressed until the panel is first painted and is decoded at most once. A picture that cannot
-// be decoded leaves the panel empty.
+// Shows the strategy chart picture, unscaled from the top-left corner, in a box of fixed size.
+// The picture stays compressed until the panel is first painted and is decoded at most once.
+// A picture that cannot be decoded leaves the panel empty.
 class ChartPanel : public QWidget {
     Q_OBJECT
 
@@ -19,22 +19,17 @@ public:
     explicit ChartPanel(QWidget* parent = nullptr);
     explicit ChartPanel(QByteArray jpeg, QWidget* parent = nullptr);
 
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-
-    int decodeCount() const { return m_decodeCount; }
+    int decodeCount() const { return decodeCount_; }
     // Null until the first paint, and afterwards if the picture could not be decoded.
-    const QImage& image() const { return m_image; }
+    const QImage& image() const { return image_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void decodeOnce();
-
-    QByteArray m_jpeg;
-    QImage m_image;
-    int m_decodeCount = 0;
+    QByteArray jpeg_;
+    QImage image_;
+    int decodeCount_ = 0;
 };
 
 }  // namespace shoewise
