@@ -69,8 +69,6 @@ CountPage* TForm1::page(int slot) const
 void TForm1::FormCreate()
 {
     centreOnScreen();
-    for (int slot = 1; CountPage* page = this->page(slot); ++slot)
-        page->showTrack();
 }
 
 void TForm1::showEvent(QShowEvent* event)

@@ -30,7 +30,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Centres the window and writes every page's start texts; each track starts in its start state.
+    // Centres the window. Each track starts in its start state, and each page writes it when first shown.
     void FormCreate();
     void centreOnScreen();
 

@@ -71,8 +71,20 @@ CountPage::CountPage(const systems::SystemDef& system, QWidget* parent)
     , decimalSeparator_(QLocale().decimalPoint().toStdString())
 {
     setObjectName(QString::fromUtf8(system.page));
+}
 
-    for (const systems::LabelDef& def : system.labels) {
+void CountPage::setVisible(bool visible)
+{
+    // Made before the page itself is shown, so the new controls are shown along with it.
+    if (visible && !built_)
+        build();
+    QWidget::setVisible(visible);
+}
+
+void CountPage::build()
+{
+    built_ = true;
+    for (const systems::LabelDef& def : system_.labels) {
         auto* label = new AutoSizeLabel(QString::fromUtf8(def.text), toRect(def.geometry),
             def.align == systems::Align::Right ? Qt::AlignRight : Qt::AlignLeft,
             windowFont(def.font.pixels, def.font.bold), this);
@@ -94,7 +106,7 @@ CountPage::CountPage(const systems::SystemDef& system, QWidget* parent)
         }
         if (def.role != Role::Text) {
             // Named after its caption on the page; the bet has none, as its text says what it is.
-            const systems::LabelDef* caption = system.label(def.caption);
+            const systems::LabelDef* caption = system_.label(def.caption);
             label->setAccessibleTitle(caption ? QString::fromUtf8(caption->text) : QStringLiteral("Bet"));
             values_.push_back({def.role, label});
         }
@@ -103,7 +115,7 @@ CountPage::CountPage(const systems::SystemDef& system, QWidget* parent)
     std::ranges::stable_sort(values_, {}, &ValueLabel::role);
 
     std::vector<std::pair<int, QPushButton*>> byTabOrder;
-    for (const systems::ButtonDef& def : system.buttons) {
+    for (const systems::ButtonDef& def : system_.buttons) {
         auto* button = new QPushButton(QString::fromUtf8(def.caption), this);
         button->setObjectName(QString::fromUtf8(def.name));
         button->setGeometry(toRect(def.geometry));
@@ -118,6 +130,7 @@ CountPage::CountPage(const systems::SystemDef& system, QWidget* parent)
     std::ranges::stable_sort(byTabOrder, {}, &std::pair<int, QPushButton*>::first);
     for (std::size_t i = 1; i < byTabOrder.size(); ++i)
         setTabOrder(byTabOrder[i - 1].second, byTabOrder[i].second);
+    showTrack();
 }
 
 void CountPage::run(Operation operation, std::int32_t tag)

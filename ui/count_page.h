@@ -15,7 +15,8 @@ class AutoSizeLabel;
 // One counting system's page, built entirely from its data: labels and buttons where the data puts
 // them, every button bound to one operation on the page's own track. The page owns its track, so the
 // track lives exactly as long as the widgets that show it. After every operation the page shows the
-// track's values again; the labels hold nothing of their own.
+// track's values again; the labels hold nothing of their own. The track exists from the start, but
+// the controls are made only the first time the page is shown: most pages are never opened at all.
 class CountPage : public QWidget {
     Q_OBJECT
 
@@ -25,10 +26,12 @@ public:
     const systems::SystemDef& system() const { return system_; }
     const CountTrack& track() const { return track_; }
 
-    // Writes every value label from the track: cards left, running count, true count, aces left, bet.
-    void showTrack();
+    void setVisible(bool visible) override;
 
 private:
+    void build();
+    // Writes every value label from the track: cards left, running count, true count, aces left, bet.
+    void showTrack();
     void run(systems::Operation operation, std::int32_t tag);
     void showBet(AutoSizeLabel& label) const;
 
@@ -41,6 +44,7 @@ private:
     CountTrack track_;
     std::vector<ValueLabel> values_;
     std::string decimalSeparator_;  // UTF-8, as the locale gives it
+    bool built_ = false;
 };
 
 }  // namespace shoewise

@@ -4,6 +4,7 @@
 // The same as seen from outside the process is checked by atspi_check.py.
 #include "app/tform1.h"
 #include "systems/catalogue.h"
+#include "tests/window/open_pages.h"
 #include "ui/count_page.h"
 #include "ui/page_control.h"
 
@@ -60,6 +61,7 @@ protected:
     {
         form = std::make_unique<TForm1>();
         form->show();
+        testing::openEveryPage(*form);
         QAccessible::installUpdateHandler(countAnnouncement);
         announcements = &heard;
     }

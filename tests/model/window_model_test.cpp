@@ -1,6 +1,7 @@
 #include "reference_model.h"
 
 #include "app/tform1.h"
+#include "tests/window/open_pages.h"
 #include "ui/count_page.h"
 #include "ui/page_control.h"
 
@@ -160,6 +161,7 @@ public:
         : form_(std::make_unique<TForm1>())
     {
         form_->show();
+        testing::openEveryPage(*form_);
         for (const model::System& system : model::systems())
             pages_.push_back(resolve(system));
     }

@@ -2,6 +2,7 @@
 // event loop and end. Under the sanitizer build the leak checker reads the heap at exit, so a widget
 // or buffer left behind by start-up, a page or shut-down fails this run.
 #include "app/tform1.h"
+#include "open_pages.h"
 #include "ui/page_control.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
 
     int clicks = 0;
     QTimer::singleShot(0, form, [form, &clicks] {
+        shoewise::testing::openEveryPage(*form);
         for (const char* name : {"Button5", "Button9", "Button38", "Button38", "Button85", "Button83", "Button29",
                  "Button26", "Button80", "Button66"}) {
             auto* button = form->findChild<QPushButton*>(QString::fromLatin1(name));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/tform1.h"
+#include "open_pages.h"
 #include "ui/count_page.h"
 #include "ui/page_control.h"
 
@@ -24,6 +25,7 @@ protected:
     {
         form = std::make_unique<TForm1>();
         form->show();
+        openEveryPage(*form);
     }
 
     template <typename T> T* find(const QString& name) const

@@ -168,6 +168,7 @@ TEST(WindowLocale, DecimalSeparatorFollowsTheLocale)
         QLocale::setDefault(row.locale);
         TForm1 form;
         QLocale::setDefault(QLocale::c());
+        openEveryPage(form);
         auto* button = form.findChild<QPushButton*>("Button10");
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
@@ -183,6 +184,56 @@ TEST_F(Window, WorkSurvivesSwitchingPages)
     click("Button2");
     click("Button5");
     EXPECT_EQ(texts({"Label67", "Label5", "Label71", "Label1"}), (Texts {"413", "-19", "415", "-31"}));
+}
+
+// A page makes its controls the first time its tab is opened and not before, and then shows what its
+// track holds: the start texts, however late, and whatever was counted on another page meanwhile.
+TEST(LatePages, MadeWhenTheirTabIsFirstOpenedShowingTheirStartTexts)
+{
+    using Values = std::vector<std::pair<const char*, const char*>>;
+    const std::pair<const char*, Values> hiddenAtStart[] = {
+        {"TabSheet12", {{"Label33", "-16"}, {"Label69", "416"}}},
+        {"TabSheet1", {{"Label1", "-32"}, {"Label71", "416"}}},
+        {"TabSheet3", {{"Label6", "0"}, {"Label54", "0"}, {"Label73", "416"}}},
+        {"TabSheet4", {{"Label9", "0"}, {"Label55", "0"}, {"Label75", "416"}}},
+        {"TabSheet5", {{"Label12", "0"}, {"Label56", "0"}, {"Label77", "416"}}},
+        {"TabSheet6", {{"Label15", "-16"}, {"Label79", "416"}}},
+        {"TabSheet7", {{"Label19", "0"}, {"Label57", "0"}, {"Label81", "416"}}},
+        {"TabSheet8", {{"Label21", "-16"}, {"Label83", "416"}}},
+        {"TabSheet9", {{"Label23", "0"}, {"Label58", "0"}, {"Label85", "416"}, {"Label25", "32"}}},
+        {"TabSheet13", {{"Label36", "0"}, {"Label59", "0"}, {"Label87", "416"}, {"Label38", "32"}}},
+        {"TabSheet14", {{"Label40", "-16"}, {"Label89", "416"}}},
+        {"TabSheet10", {{"Label26", "0"}, {"Label27", "BET ON PLAYER"}, {"Label64", "0"}, {"Label91", "416"}}},
+        {"TabSheet11", {{"Label30", "0"}, {"Label31", "BET ON PLAYER"}, {"Label65", "0"}, {"Label93", "416"}}},
+    };
+    auto controls = [](const CountPage& page) { return page.findChildren<QWidget*>().size(); };
+    auto controlsInData = [](const CountPage& page) {
+        return static_cast<qsizetype>(page.system().labels.size() + page.system().buttons.size());
+    };
+    TForm1 form;
+    form.show();
+    PageControl* pages = form.pageControl();
+    ASSERT_EQ(pages->count(), std::ssize(hiddenAtStart) + 1);
+    const auto* first = qobject_cast<CountPage*>(pages->widget(0));
+    ASSERT_EQ(controls(*first), controlsInData(*first));
+    QTest::mouseClick(form.findChild<QPushButton*>("Button5"), Qt::LeftButton);
+
+    for (int index = 1; index < pages->count(); ++index) {
+        const auto& [name, values] = hiddenAtStart[index - 1];
+        SCOPED_TRACE(name);
+        const auto* page = qobject_cast<CountPage*>(pages->widget(index));
+        ASSERT_EQ(page->objectName(), name);
+        for (int later = index; later < pages->count(); ++later)
+            EXPECT_EQ(pages->widget(later)->findChildren<QWidget*>().size(), 0) << "page " << later + 1;
+        pages->tabBar()->setCurrentIndex(index);
+        EXPECT_EQ(controls(*page), controlsInData(*page));
+        for (const auto& [label, text] : values) {
+            auto* shown = page->findChild<QLabel*>(label);
+            ASSERT_NE(shown, nullptr) << label;
+            EXPECT_EQ(shown->text(), QString::fromUtf8(text)) << label;
+            EXPECT_TRUE(shown->isVisible()) << label;
+        }
+    }
 }
 
 }  // namespace
