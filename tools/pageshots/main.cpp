@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QTabBar>
 
 int main(int argc, char* argv[])
 {
@@ -22,10 +23,13 @@ int main(int argc, char* argv[])
 
     shoewise::TForm1 form;
     form.show();
+    auto* pages = form.pageControl();
+    // A page makes its buttons the first time it is shown: open every page before clicking.
+    for (int i = pages->count() - 1; i >= 0; --i)
+        pages->tabBar()->setCurrentIndex(i);
     for (const QString& name : args.mid(2))
         if (auto* button = form.findChild<QPushButton*>(name))
             button->click();
-    auto* pages = form.pageControl();
     for (int i = 0; i < pages->count(); ++i) {
         pages->setCurrentIndex(i);
         QApplication::processEvents();
