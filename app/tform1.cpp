@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
@@ -32,8 +33,12 @@ TForm1::TForm1(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Shoewise"));
     QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/icons/shoewise-%1.png").arg(size), QSize(size, size));
+    for (int size : {16, 32, 48}) {
+        // Read as PNG without asking: guessing the format loads every image format plugin installed.
+        QImageReader reader(QStringLiteral(":/icons/shoewise-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     setWindowIcon(icon);
     setFixedSize(ClientSize);
     setFont(windowFont(12));

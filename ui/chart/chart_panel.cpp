@@ -1,5 +1,7 @@
 #include "ui/chart/chart_panel.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QPainter>
 #include <QResource>
 
@@ -36,7 +38,12 @@ void ChartPanel::paintEvent(QPaintEvent*)
     // A failed decode is not retried: the bytes will not get any better.
     if (decodeCount_ == 0) {
         ++decodeCount_;
-        if (!image_.loadFromData(jpeg_, "JPEG"))
+        // Straight to the jpeg reader: guessing the format loads every image format plugin installed.
+        QBuffer buffer(&jpeg_);
+        QImageReader reader(&buffer, "jpeg");
+        reader.setAutoDetectImageFormat(false);
+        image_ = reader.read();
+        if (image_.isNull())
             qWarning("strategy chart not shown: the picture does not decode");
     }
     if (image_.isNull())
