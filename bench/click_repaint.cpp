@@ -145,6 +145,8 @@ bool run(shoewise::TForm1& form, const Case& c)
         if (s->page == c.page)
             system = s;
     auto* page = system ? form.page(system->slot) : nullptr;
+    if (page)
+        form.pageControl()->setCurrentWidget(page);  // its controls are made when it is first shown
     auto* button = page ? page->findChild<QPushButton*>(toQString(c.button)) : nullptr;
     QPushButton* reset = nullptr;
     std::vector<QLabel*> values;
@@ -162,7 +164,6 @@ bool run(shoewise::TForm1& form, const Case& c)
         return false;
     }
 
-    form.pageControl()->setCurrentWidget(page);
     QTest::qWait(50);
     PaintWatch watch(values);
 
