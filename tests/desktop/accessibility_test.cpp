@@ -22,11 +22,6 @@
 namespace shoewise {
 namespace {
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString accessibleName(QObject* object)
 {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
@@ -96,7 +91,9 @@ TEST_F(Accessibility, EveryControlIsNamedByWhatItShows)
         SCOPED_TRACE(system->page);
         const systems::ButtonDef* card = nullptr;
         for (const systems::ButtonDef& def : system->buttons) {
-            EXPECT_EQ(accessibleName(page->findChild<QPushButton*>(qs(def.name))), qs(def.caption)) << def.name;
+            EXPECT_EQ(accessibleName(page->findChild<QPushButton*>(QString::fromUtf8(def.name))),
+                QString::fromUtf8(def.caption))
+                << def.name;
             if (def.operation == systems::Operation::Card && def.tag != 0 && !card)
                 card = &def;
         }
@@ -105,7 +102,7 @@ TEST_F(Accessibility, EveryControlIsNamedByWhatItShows)
             if (pressed)
                 click(card->name.data());
             for (const systems::LabelDef& def : system->labels) {
-                auto* label = page->findChild<QLabel*>(qs(def.name));
+                auto* label = page->findChild<QLabel*>(QString::fromUtf8(def.name));
                 const QString expected = def.role == systems::Role::Text
                     ? label->text()
                     : titleOf(def.role) + QStringLiteral(": ") + label->text();
@@ -168,7 +165,7 @@ TEST_F(Accessibility, PagesAreTabsNamedByTheirCaptions)
         QAccessibleInterface* tab = tabs->child(index++);
         ASSERT_NE(tab, nullptr);
         EXPECT_EQ(tab->role(), QAccessible::PageTab);
-        EXPECT_EQ(tab->text(QAccessible::Name), qs(system->caption));
+        EXPECT_EQ(tab->text(QAccessible::Name), QString::fromUtf8(system->caption));
     }
 }
 
