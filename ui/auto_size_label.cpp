@@ -48,10 +48,7 @@ void AutoSizeLabel::nameForAccessibility()
 void AutoSizeLabel::setLinePitch(int pixels)
 {
     linePitch_ = pixels;
-    if (linePitch_ > 0)
-        place(size());  // the pitch changes only the height; the width is already measured
-    else
-        fitToText();
+    place(size());  // the pitch changes only the height; the width is already measured
     update();
 }
 

@@ -22,7 +22,7 @@ public:
     // screen reader hears both what the value is and that it changed. Empty leaves the name alone.
     void setAccessibleTitle(const QString& title);
     // Sets lines of a multi-line text this many pixels apart instead of the font's own line spacing,
-    // which for the stand-in face is a pixel taller than the layout was made for. 0 restores it.
+    // which for the stand-in face is a pixel taller than the layout was made for.
     void setLinePitch(int pixels);
     int linePitch() const { return linePitch_; }
 
