@@ -22,6 +22,10 @@ void setUpApplication()
     QApplication::setApplicationDisplayName(QStringLiteral("Shoewise"));
     QApplication::setApplicationVersion(QStringLiteral(SHOEWISE_VERSION));
     installFontSubstitutions();
+    // Every control stands at fixed pixels, left to right. Painters take the application's direction,
+    // so -reverse or a right-to-left language would otherwise mirror the tabs and reorder captions
+    // such as "10,J,Q,K,A".
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 TForm1::TForm1(QWidget* parent)

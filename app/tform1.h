@@ -12,7 +12,8 @@ class AutoSizeLabel;
 class CountPage;
 class PageControl;
 
-// Names the program and maps its fonts; call once after the application object exists.
+// Names the program, maps its fonts and keeps the layout left to right; call once after the
+// application object exists.
 void setUpApplication();
 
 // The main window: the page control with every system's page, the strategy chart beside it and the
