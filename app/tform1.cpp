@@ -105,6 +105,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void TForm1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Full screen, like maximising, would stretch a layout fixed in pixels: back to the normal window.
+    if (event->type() == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowFullScreen))
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+}
+
 void TForm1::centreOnScreen()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -33,6 +33,7 @@ public:
     const CountTrack& track(int slot) const { return tracks_.at(static_cast<std::size_t>(slot - 1)); }
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
