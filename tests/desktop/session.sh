@@ -1,5 +1,6 @@
-# Sourced by the desktop tests. Gives a test its own X server, session bus, accessibility bus and
-# window manager, and ends each of them, by the process id it was started with, when the test ends.
+# Sourced by the desktop tests. Gives a test its own X server or Wayland compositor, session bus,
+# accessibility bus and window manager, and ends each of them, by the process id it was started with,
+# when the test ends.
 set -euo pipefail
 
 readonly SKIP=77
