@@ -22,6 +22,10 @@ void setUpApplication()
     QApplication::setApplicationDisplayName(QStringLiteral("Shoewise"));
     QApplication::setApplicationVersion(QStringLiteral(SHOEWISE_VERSION));
     useWindowTypeface();
+    // Every control stands at fixed pixels, left to right. Painters take the application's direction,
+    // so -reverse or a right-to-left language would otherwise mirror the tabs and reorder captions
+    // such as "10,J,Q,K,A".
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 TForm1::TForm1(QWidget* parent)
@@ -89,6 +93,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         centreOnScreen();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Full screen, like maximising, would stretch a layout fixed in pixels: back to the normal window.
+    if (event->type() == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowFullScreen))
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
 }
 
 void TForm1::centreOnScreen()
