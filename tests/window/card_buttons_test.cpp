@@ -103,7 +103,7 @@ TEST_F(CardButtonsTest, EachPressMovesTheRunningCountByItsTag)
         SCOPED_TRACE(row.button);
         QPushButton* pressed = button(QString::fromLatin1(row.button));
         ASSERT_NE(pressed, nullptr);
-        EXPECT_EQ(pressed->parentWidget()->objectName(), QString::fromLatin1(row.page));
+        EXPECT_EQ(pressed->parentWidget()->objectName().toStdString(), row.page);
         const auto& [labelName, perDeck] = RunningCountLabels.at(row.page);
         QLabel* shown = label(QString::fromLatin1(labelName));
         ASSERT_NE(shown, nullptr);
@@ -113,7 +113,8 @@ TEST_F(CardButtonsTest, EachPressMovesTheRunningCountByItsTag)
         click(pressed->objectName());
         EXPECT_EQ(qRound(shown->text().toDouble() * points) - before, row.tag);
         const int after = before + row.tag;
-        EXPECT_EQ(shown->text(), perDeck ? QString::number(after / 8.0) : QString::number(after));
+        EXPECT_EQ(shown->text().toStdString(),
+            (perDeck ? QString::number(after / 8.0) : QString::number(after)).toStdString());
     }
 }
 
