@@ -1,6 +1,9 @@
 #include "ui/count_page.h"
 
+#include "ui/accessible_role.h"
+#include "ui/announcer.h"
 #include "ui/auto_size_label.h"
+#include "ui/button_keys.h"
 #include "ui/fonts.h"
 
 #include <QFontMetrics>
@@ -8,6 +11,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace shoewise {
 
@@ -75,6 +79,10 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
     , decimalSeparator_(localeDecimalSeparator())
 {
     setObjectName(toQString(system.page));
+    // Named by its tab, so that changing page says which page it is.
+    setAccessibleRole(*this, QAccessible::Pane);
+    setAccessibleName(toQString(system.caption));
+    announcer_ = new Announcer(this);  // after the page's own role, which must come first
 
     for (const systems::LabelDef& def : system.labels) {
         auto* label = new AutoSizeLabel(toQString(def.text), toRect(def.geometry),
@@ -98,9 +106,14 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
         }
         if (def.role != Role::Text) {
             label->setAccessibleTitle(accessibleTitle(def.role));
-            values_.push_back({def.role, label});
+            values_.push_back({def.role, label, {def.geometry.left, def.geometry.top}});
         }
     }
+    // Read out as the page is read: row by row from the top, each row from the left.
+    readingOrder_ = values_;
+    std::ranges::stable_sort(readingOrder_, [](const ValueLabel& a, const ValueLabel& b) {
+        return std::pair(a.designPlace.y(), a.designPlace.x()) < std::pair(b.designPlace.y(), b.designPlace.x());
+    });
     // Cards left first, as every operation writes them: the roles are declared in writing order.
     std::ranges::stable_sort(values_, {}, &ValueLabel::role);
 
@@ -113,6 +126,7 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
         narrowToFit(*button, button->text(), button->fontMetrics().size(0, button->text()).width(),
             def.geometry.width - 2 * ButtonPadding);
         button->setAutoDefault(false);
+        pressOnEnter(*button);
         connect(button, &QPushButton::clicked, this,
             [this, operation = def.operation, tag = def.tag] { run(operation, tag); });
         byTabOrder.emplace_back(def.tabOrder, button);
@@ -124,13 +138,27 @@ CountPage::CountPage(const systems::SystemDef& system, CountTrack& track, QWidge
 
 void CountPage::run(Operation operation, std::int32_t tag)
 {
+    bool done = true;
     switch (operation) {
     case Operation::Card: track_.press(tag); break;
-    case Operation::Ace: track_.pressAce(); break;  // a refused ace changes nothing and says nothing
+    case Operation::Ace: done = track_.pressAce(); break;  // a refused ace changes nothing and says nothing
     case Operation::Undo: track_.undo(); break;
     case Operation::Reset: track_.reset(); break;
     }
     showTrack();
+    if (done)
+        announcer_->announce(summary());
+}
+
+QString CountPage::summary() const
+{
+    QStringList parts;
+    for (const ValueLabel& value : readingOrder_) {
+        // The bet has no caption: its text says what it is.
+        parts.append(value.role == Role::Bet ? value.label->text()
+                                             : accessibleTitle(value.role) + QLatin1Char(' ') + value.label->text());
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 void CountPage::showTrack()

@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace shoewise {
 
+class Announcer;
 class AutoSizeLabel;
 
 // One counting system's page, built entirely from its data: labels and buttons where the data puts
@@ -28,6 +29,9 @@ public:
     // Writes every value label from the track: cards left, running count, true count, aces left, bet.
     void showTrack();
 
+    // What the page shows, as one line to be spoken: each value after its caption, in reading order.
+    QString summary() const;
+
     static QString betText(Bet bet);
     static QColor betColor(Bet bet);
 
@@ -38,11 +42,14 @@ private:
     struct ValueLabel {
         systems::Role role;
         AutoSizeLabel* label;
+        QPoint designPlace;
     };
 
     const systems::SystemDef& system_;
     CountTrack& track_;
-    std::vector<ValueLabel> values_;
+    std::vector<ValueLabel> values_;  // in writing order
+    std::vector<ValueLabel> readingOrder_;
+    Announcer* announcer_ = nullptr;
     char decimalSeparator_;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QToolButton>
 
 namespace shoewise {
 
@@ -14,6 +15,9 @@ PageControl::PageControl(QWidget* parent)
     setElideMode(Qt::ElideNone);
     setDocumentMode(false);
     tabBar()->setExpanding(false);
+    // The tab list takes the focus and moves with the arrow keys; its scroll arrows are for the mouse.
+    for (auto* arrow : tabBar()->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly))
+        arrow->setFocusPolicy(Qt::NoFocus);
     // The pages are laid out for a 305-pixel client area inside a 4-pixel frame; this style draws a
     // 2-pixel one, so the page stack takes the other two on each side.
     if (auto* stack = findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly))
