@@ -40,8 +40,8 @@ private:
     void showBet(AutoSizeLabel& label);
 
     struct ValueLabel {
-        systems::Role role;
-        AutoSizeLabel* label;
+        systems::Role role = systems::Role::Text;
+        AutoSizeLabel* label = nullptr;
         QPoint designPlace;
     };
 
