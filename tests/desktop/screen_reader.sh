@@ -33,8 +33,17 @@ cat >"$work/orca/orca-customizations.py" <<'PY'
 import orca.debug
 orca.debug.debugFile.reconfigure(line_buffering=True)
 PY
+# Orca refuses to start while any other Orca of this user runs, though its message says "for this
+# session". Started in a session of its own and shown only the processes in it, it keeps to that, so
+# tests running side by side, or the user's own screen reader, do not stop it.
+mkdir "$work/bin"
+cat >"$work/bin/pgrep" <<'SH'
+#!/bin/sh
+exec /usr/bin/pgrep -s 0 "$@"
+SH
+chmod +x "$work/bin/pgrep"
 transcript=$work/orca.log
-orca --user-prefs "$work/orca" --debug-file "$transcript" >"$work/orca.out" 2>&1 &
+PATH=$work/bin:$PATH setsid orca --user-prefs "$work/orca" --debug-file "$transcript" >"$work/orca.out" 2>&1 &
 started+=($!)
 
 # What Orca has said, one utterance a line, and since the last mark.
