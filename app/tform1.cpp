@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include "systems/catalogue.h"
+#include "ui/accessible_role.h"
 #include "ui/auto_size_label.h"
 #include "ui/chart/chart_panel.h"
 #include "ui/count_page.h"
@@ -34,6 +35,7 @@ TForm1::TForm1(QWidget* parent)
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Form1"));
+    setAccessibleRole(*this, QAccessible::Window);  // a frame, whose title a screen reader reads out
     setWindowTitle(QStringLiteral("Shoewise"));
     QIcon icon;
     for (int size : {16, 32, 48})

@@ -40,7 +40,7 @@ void AutoSizeLabel::setAccessibleTitle(const QString& title)
 
 void AutoSizeLabel::nameForAccessibility()
 {
-    // With a name of its own, QLabel no longer announces its text; the new name announces it instead.
+    // With a name of its own, QLabel no longer offers its text; the name carries it instead.
     if (!accessibleTitle_.isEmpty())
         setAccessibleName(accessibleTitle_ + QStringLiteral(": ") + text());
 }

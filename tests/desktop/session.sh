@@ -90,6 +90,30 @@ start_bus() {
     unset AT_SPI_BUS_ADDRESS
 }
 
+# The accessibility bus and its registry, found by Qt, pyatspi and Orca through org.a11y.Bus on the
+# session bus.
+readonly a11y_launcher=/usr/libexec/at-spi-bus-launcher
+require_a11y_bus() {
+    [[ -x $a11y_launcher ]] || { echo "SKIP: at-spi2-core is not installed"; exit "$SKIP"; }
+}
+a11y_bus() {
+    dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        2>/dev/null | tr -d ' '
+}
+start_a11y_bus() {
+    local bus registry
+    "$a11y_launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
+    started+=($!)
+    poll 10 a11y_bus >/dev/null || fail "the accessibility bus did not start: $(cat "$work/launcher.log")"
+    # The bus would start the registry on first use; start it now, so that it is ended by its id too.
+    bus=$(a11y_bus)
+    dbus-send --bus="$bus" --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.StartServiceByName \
+        string:org.a11y.atspi.Registry uint32:0 >/dev/null || fail "the accessibility registry did not start"
+    registry=$(dbus-send --bus="$bus" --print-reply=literal --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.atspi.Registry | awk '{print $NF}')
+    started+=("$registry")
+}
+
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # start_wm KIND: openbox, mutter (GNOME's window manager on X11) or kwin (KDE Plasma's) on the display.
