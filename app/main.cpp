@@ -1,10 +1,13 @@
+#include "app/platform.h"
 #include "app/tform1.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    shoewise::applyPlatformChoice(argc, argv);
     QApplication app(argc, argv);
+    shoewise::reportWaylandStacking();
     shoewise::setUpApplication();
     shoewise::TForm1 form;
     form.show();

@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include "systems/catalogue.h"
+#include "ui/accessible_role.h"
 #include "ui/auto_size_label.h"
 #include "ui/chart/chart_panel.h"
 #include "ui/count_page.h"
@@ -23,6 +24,10 @@ void setUpApplication()
     QApplication::setApplicationDisplayName(QStringLiteral("Shoewise"));
     QApplication::setApplicationVersion(QStringLiteral(SHOEWISE_VERSION));
     useWindowTypeface();
+    // Every control stands at fixed pixels, left to right. Painters take the application's direction,
+    // so -reverse or a right-to-left language would otherwise mirror the tabs and reorder captions
+    // such as "10,J,Q,K,A".
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 TForm1::TForm1(QWidget* parent)
@@ -31,6 +36,7 @@ TForm1::TForm1(QWidget* parent)
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Form1"));
+    setAccessibleRole(*this, QAccessible::Window);  // a frame, whose title a screen reader reads out
     setWindowTitle(QStringLiteral("Shoewise"));
     QIcon icon;
     for (int size : {16, 32, 48}) {
@@ -92,6 +98,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         centreOnScreen();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Full screen, like maximising, would stretch a layout fixed in pixels: back to the normal window.
+    if (event->type() == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowFullScreen))
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
 }
 
 void TForm1::centreOnScreen()

@@ -8,7 +8,8 @@ class AutoSizeLabel;
 class CountPage;
 class PageControl;
 
-// Names the program and maps its fonts; call once after the application object exists.
+// Names the program, maps its fonts and keeps the layout left to right; call once after the
+// application object exists.
 void setUpApplication();
 
 // The main window: the page control with every system's page, the strategy chart beside it and the
@@ -26,6 +27,7 @@ public:
     CountPage* page(int slot) const;
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

@@ -72,11 +72,6 @@ private:
     std::vector<bool> painted_;
 };
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 struct Sample {
     Clock::duration total {};
     Clock::duration handler {};  // the part spent inside the click itself
@@ -147,16 +142,16 @@ bool run(shoewise::TForm1& form, const Case& c)
     auto* page = system ? form.page(system->slot) : nullptr;
     if (page)
         form.pageControl()->setCurrentWidget(page);  // its controls are made when it is first shown
-    auto* button = page ? page->findChild<QPushButton*>(toQString(c.button)) : nullptr;
+    auto* button = page ? page->findChild<QPushButton*>(QString::fromUtf8(c.button)) : nullptr;
     QPushButton* reset = nullptr;
     std::vector<QLabel*> values;
     if (system) {
         for (const auto& def : system->buttons)
             if (def.operation == shoewise::systems::Operation::Reset)
-                reset = page->findChild<QPushButton*>(toQString(def.name));
+                reset = page->findChild<QPushButton*>(QString::fromUtf8(def.name));
         for (const auto& def : system->labels)
             if (def.role != shoewise::systems::Role::Text)
-                values.push_back(page->findChild<QLabel*>(toQString(def.name)));
+                values.push_back(page->findChild<QLabel*>(QString::fromUtf8(def.name)));
     }
     if (!button || !reset || values.empty() || std::ranges::count(values, nullptr) > 0) {
         std::fprintf(

@@ -29,7 +29,7 @@ void CountTrack::reset()
     CardsDealt_ = 0;
     RunningCount_ = rules_->StartCount;
     TrueCount_ = 0.0;
-    TrueCountHundredths_ = 0;
+    trueCountHundredths_ = 0;
     AcesLeft_ = AceTotal;
     bet_ = Bet::Player;
 }
@@ -57,7 +57,7 @@ void CountTrack::recompute()
 
     if (rules_->style == CountStyle::PerDeck && hasTrueCount()) {
         TrueCount_ = trueCount(RunningCount_, CardsDealt_);
-        TrueCountHundredths_ = hundredths(TrueCount_);
+        trueCountHundredths_ = hundredths(TrueCount_);
     }
 
     if (RunningCount_ != 0) {
@@ -71,7 +71,7 @@ void CountTrack::recompute()
 
 NumberText CountTrack::cardsLeftText() const
 {
-    return integerText(CardsLeft());
+    return integerText(cardsLeft());
 }
 
 NumberText CountTrack::runningCountText(std::string_view decimalSeparator) const
@@ -86,7 +86,7 @@ NumberText CountTrack::trueCountText(std::string_view decimalSeparator) const
 {
     if (!hasTrueCount())
         return NumberText(NoTrueCountText);
-    return hundredthsText(TrueCountHundredths_, decimalSeparator);
+    return hundredthsText(trueCountHundredths_, decimalSeparator);
 }
 
 NumberText CountTrack::acesLeftText() const

@@ -59,7 +59,7 @@ public:
     void reset();
 
     std::int32_t CardsDealt() const { return CardsDealt_; }
-    std::int32_t CardsLeft() const { return ShoeCards - CardsDealt_; }
+    std::int32_t cardsLeft() const { return ShoeCards - CardsDealt_; }
     std::int32_t RunningCount() const { return RunningCount_; }
     // False only on a per-deck track with all 416 cards recorded, where no deck is left.
     bool hasTrueCount() const { return CardsDealt_ < ShoeCards; }
@@ -80,7 +80,7 @@ private:
     std::int32_t CardsDealt_ = 0;
     std::int32_t RunningCount_ = 0;
     double TrueCount_ = 0.0;
-    std::int64_t TrueCountHundredths_ = 0;
+    std::int64_t trueCountHundredths_ = 0;
     std::int32_t AcesLeft_ = AceTotal;
     Bet bet_ = Bet::Player;
     // Entry n (1..CardsDealt) belongs to the n-th recorded card; entry 0 is never read. Entries above

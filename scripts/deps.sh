@@ -19,8 +19,9 @@ test=(
     # The chart generator writes the picture with libjpeg; the chart tests read its header with it.
     libjpeg62-turbo-dev
     clang-format clang-tidy cppcheck git
-    # The desktop tests: window managers and compositors, accessibility, the screen reader, packaging.
-    openbox mutter kwin-x11 weston xwayland qt6-wayland xdotool wmctrl
+    # The desktop tests: window managers and compositors, a right-to-left locale, accessibility, the
+    # screen reader, packaging.
+    openbox mutter kwin-x11 weston xwayland qt6-wayland xdotool wmctrl locales
     at-spi2-core python3-pyatspi orca speech-dispatcher
     desktop-file-utils appstream dpkg-dev file lintian groff-base man-db
 )

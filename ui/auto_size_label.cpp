@@ -40,7 +40,7 @@ void AutoSizeLabel::setAccessibleTitle(const QString& title)
 
 void AutoSizeLabel::nameForAccessibility()
 {
-    // With a name of its own, QLabel no longer announces its text; the new name announces it instead.
+    // With a name of its own, QLabel no longer offers its text; the name carries it instead.
     if (!accessibleTitle_.isEmpty())
         setAccessibleName(accessibleTitle_ + QStringLiteral(": ") + text());
 }
@@ -48,10 +48,7 @@ void AutoSizeLabel::nameForAccessibility()
 void AutoSizeLabel::setLinePitch(int pixels)
 {
     linePitch_ = pixels;
-    if (linePitch_ > 0)
-        place(size());  // the pitch changes only the height; the width is already measured
-    else
-        fitToText();
+    place(size());  // the pitch changes only the height; the width is already measured
     update();
 }
 

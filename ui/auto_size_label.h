@@ -6,7 +6,7 @@ namespace shoewise {
 
 // A label that is always exactly as wide as its text and keeps one edge where it was placed: a
 // right-aligned label grows to the left, a left-aligned one to the right. Setting the text it already
-// shows does nothing, so an unchanged value is neither relaid out nor announced again.
+// shows does nothing, so an unchanged value is not relaid out.
 class AutoSizeLabel : public QLabel {
     Q_OBJECT
 
@@ -18,11 +18,12 @@ public:
         QWidget* parent = nullptr);
 
     void setValueText(const QString& text);
-    // Names the label for assistive tools as "title: text", renamed with every new text so that a
-    // screen reader hears both what the value is and that it changed. Empty leaves the name alone.
+    // Names the label for assistive tools as "title: text", renamed with every new text, so that a
+    // screen reader's review of the window reads what the value is next to the value itself. Empty
+    // leaves the name alone.
     void setAccessibleTitle(const QString& title);
     // Sets lines of a multi-line text this many pixels apart instead of the font's own line spacing,
-    // which for the stand-in face is a pixel taller than the layout was made for. 0 restores it.
+    // which for the stand-in face is a pixel taller than the layout was made for.
     void setLinePitch(int pixels);
     int linePitch() const { return linePitch_; }
 

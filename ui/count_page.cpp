@@ -1,6 +1,9 @@
 #include "ui/count_page.h"
 
+#include "ui/accessible_role.h"
+#include "ui/announcer.h"
 #include "ui/auto_size_label.h"
+#include "ui/button_keys.h"
 #include "ui/fonts.h"
 
 #include <QFontMetrics>
@@ -10,6 +13,7 @@
 #include <QStyleOptionButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace shoewise {
 
@@ -71,6 +75,10 @@ CountPage::CountPage(const systems::SystemDef& system, QWidget* parent)
     , decimalSeparator_(QLocale().decimalPoint().toStdString())
 {
     setObjectName(QString::fromUtf8(system.page));
+    // Named by its tab, so that changing page says which page it is.
+    setAccessibleRole(*this, QAccessible::Pane);
+    setAccessibleName(QString::fromUtf8(system.caption));
+    announcer_ = new Announcer(this);  // after the page's own role, which must come first
 }
 
 void CountPage::setVisible(bool visible)
@@ -107,10 +115,16 @@ void CountPage::build()
         if (def.role != Role::Text) {
             // Named after its caption on the page; the bet has none, as its text says what it is.
             const systems::LabelDef* caption = system_.label(def.caption);
-            label->setAccessibleTitle(caption ? QString::fromUtf8(caption->text) : QStringLiteral("Bet"));
-            values_.push_back({def.role, label});
+            const QString title = caption ? QString::fromUtf8(caption->text) : QString();
+            label->setAccessibleTitle(caption ? title : QStringLiteral("Bet"));
+            values_.push_back({def.role, label, title, {def.geometry.left, def.geometry.top}});
         }
     }
+    // Read out as the page is read: row by row from the top, each row from the left.
+    readingOrder_ = values_;
+    std::ranges::stable_sort(readingOrder_, [](const ValueLabel& a, const ValueLabel& b) {
+        return std::pair(a.designPlace.y(), a.designPlace.x()) < std::pair(b.designPlace.y(), b.designPlace.x());
+    });
     // Cards left first, as every operation writes them: the roles are declared in writing order.
     std::ranges::stable_sort(values_, {}, &ValueLabel::role);
 
@@ -123,6 +137,7 @@ void CountPage::build()
         narrowToFit(*button, button->text(), button->fontMetrics().size(0, button->text()).width(),
             def.geometry.width - buttonPadding(*button));
         button->setAutoDefault(false);
+        pressOnEnter(*button);
         connect(button, &QPushButton::clicked, this,
             [this, operation = def.operation, tag = def.tag] { run(operation, tag); });
         byTabOrder.emplace_back(def.tabOrder, button);
@@ -135,13 +150,26 @@ void CountPage::build()
 
 void CountPage::run(Operation operation, std::int32_t tag)
 {
+    bool done = true;
     switch (operation) {
     case Operation::Card: track_.press(tag); break;
-    case Operation::Ace: track_.pressAce(); break;  // a refused ace changes nothing and says nothing
+    case Operation::Ace: done = track_.pressAce(); break;  // a refused ace changes nothing and says nothing
     case Operation::Undo: track_.undo(); break;
     case Operation::Reset: track_.reset(); break;
     }
     showTrack();
+    if (done)
+        announcer_->announce(summary());
+}
+
+QString CountPage::summary() const
+{
+    QStringList parts;
+    for (const ValueLabel& value : readingOrder_) {
+        parts.append(
+            value.caption.isEmpty() ? value.label->text() : value.caption + QLatin1Char(' ') + value.label->text());
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 void CountPage::showTrack()

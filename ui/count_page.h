@@ -10,6 +10,7 @@
 
 namespace shoewise {
 
+class Announcer;
 class AutoSizeLabel;
 
 // One counting system's page, built entirely from its data: labels and buttons where the data puts
@@ -28,6 +29,9 @@ public:
 
     void setVisible(bool visible) override;
 
+    // What the page shows, as one line to be spoken: each value after its caption, in reading order.
+    QString summary() const;
+
 private:
     void build();
     // Writes every value label from the track: cards left, running count, true count, aces left, bet.
@@ -36,13 +40,17 @@ private:
     void showBet(AutoSizeLabel& label) const;
 
     struct ValueLabel {
-        systems::Role role;
-        AutoSizeLabel* label;
+        systems::Role role = systems::Role::Text;
+        AutoSizeLabel* label = nullptr;
+        QString caption;  // empty for the bet, whose text says what it is
+        QPoint designPlace;
     };
 
     const systems::SystemDef& system_;
     CountTrack track_;
-    std::vector<ValueLabel> values_;
+    std::vector<ValueLabel> values_;  // in writing order
+    std::vector<ValueLabel> readingOrder_;
+    Announcer* announcer_ = nullptr;
     std::string decimalSeparator_;  // UTF-8, as the locale gives it
     bool built_ = false;
 };

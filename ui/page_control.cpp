@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -18,6 +19,9 @@ PageControl::PageControl(QWidget* parent)
     setElideMode(Qt::ElideNone);
     setDocumentMode(false);
     tabBar()->setExpanding(false);
+    // The tab list takes the focus and moves with the arrow keys; its scroll arrows are for the mouse.
+    for (auto* arrow : tabBar()->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly))
+        arrow->setFocusPolicy(Qt::NoFocus);
 
     // The pages are laid out for a 4-pixel frame on each side; the page stack makes up whatever the
     // style's own frame leaves of it.

@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 """Looks at a running Shoewise from outside, through AT-SPI, the way a screen reader does.
 
-Finds the application, its page tabs and the KO page's controls, presses a card button through its
-accessible action, and waits for the value labels to be renamed and for the renaming to be announced.
-A card that leaves the running count alone must not announce the running count again. Then it opens
-a page of each other family by its tab and reads the true count, the aces left and the bet from outside.
+Finds the application, its page tabs and the KO page's controls, presses card buttons through their
+accessible action, and waits for the value labels to be renamed, as a screen reader's review of the
+window reads them. Then it opens a page of each other family by its tab and reads the true count, the
+aces left and the bet from outside. What the screen reader speaks is checked by screen_reader.sh.
 """
 import sys
 import time
@@ -82,14 +82,6 @@ def main():
     check("the labels start at -22 and 416", (running.name, cards.name) == (RUNNING + "-22", CARDS + "416"),
           f"{running.name!r}, {cards.name!r}")
 
-    announced = []  # (label, new name) in arrival order
-
-    def on_name(event):
-        # Qt 6.4 sends the object rather than the new name with the event: read the name afresh.
-        who = "running" if event.source == running else "cards" if event.source == cards else None
-        if who:
-            announced.append((who, fresh_name(event.source)))
-
     def press(caption):
         action = button[caption].queryAction()
         index = next(i for i in range(action.nActions) if action.getName(i) == "Press")
@@ -110,25 +102,14 @@ def main():
         loop.run()
         return condition()
 
-    pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
-    wait_for(lambda: False, 1.0)  # lets the application learn that someone listens
-
     press("2,3,4,5,6,7")
     renamed = wait_for(lambda: fresh_name(running) == RUNNING + "-21" and fresh_name(cards) == CARDS + "415", 10)
     check("pressing 2,3,4,5,6,7 renames the labels to -21 and 415", renamed,
           f"{fresh_name(running)!r}, {fresh_name(cards)!r}")
-    heard = wait_for(lambda: ("running", RUNNING + "-21") in announced and ("cards", CARDS + "415") in announced, 5)
-    check("both renamings are announced as name changes", heard, f"heard {announced}")
-
-    announced.clear()
     press("8,9")
-    wait_for(lambda: ("cards", CARDS + "414") in announced, 5)
-    wait_for(lambda: False, 0.5)  # time for a stray announcement to arrive
-    check("pressing 8,9 announces 414 cards once and leaves the running count unannounced",
-          announced == [("cards", CARDS + "414")], f"heard {announced}")
+    renamed = wait_for(lambda: fresh_name(cards) == CARDS + "414", 10)
+    check("pressing 8,9 renames the cards left to 414", renamed, fresh_name(cards))
     check("the running count still says -21", fresh_name(running) == RUNNING + "-21", fresh_name(running))
-
-    pyatspi.Registry.deregisterEventListener(on_name, "object:property-change:accessible-name")
 
     # The other families, page by page as a user would reach them: select the tab, press, read.
     def open_page(index):

@@ -1,5 +1,6 @@
-# Sourced by the desktop tests. Gives a test its own X server, session bus, accessibility bus and
-# window manager, and ends each of them, by the process id it was started with, when the test ends.
+# Sourced by the desktop tests. Gives a test its own X server or Wayland compositor, session bus,
+# accessibility bus and window manager, and ends each of them, by the process id it was started with,
+# when the test ends.
 set -euo pipefail
 
 readonly SKIP=77
@@ -81,29 +82,134 @@ start_bus() {
     local out
     mkdir -m 700 "$work/runtime" "$work/config"
     export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
-    out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+    # Where a login's bus is found without DBUS_SESSION_BUS_ADDRESS, as by a program started with `login`.
+    out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --address="unix:path=$XDG_RUNTIME_DIR/bus")
     started+=("$(sed -n 2p <<<"$out")")
     export DBUS_SESSION_BUS_ADDRESS
     DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")
     unset AT_SPI_BUS_ADDRESS
 }
 
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-
-start_wm() {
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+# The accessibility bus and its registry, found by Qt, pyatspi and Orca through org.a11y.Bus on the
+# session bus.
+readonly a11y_launcher=/usr/libexec/at-spi-bus-launcher
+require_a11y_bus() {
+    [[ -x $a11y_launcher ]] || { echo "SKIP: at-spi2-core is not installed"; exit "$SKIP"; }
+}
+a11y_bus() {
+    dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        2>/dev/null | tr -d ' '
+}
+start_a11y_bus() {
+    local bus registry
+    "$a11y_launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
     started+=($!)
-    poll 10 wm_running || fail "openbox did not start: $(cat "$work/openbox.log")"
+    poll 10 a11y_bus >/dev/null || fail "the accessibility bus did not start: $(cat "$work/launcher.log")"
+    # The bus would start the registry on first use; start it now, so that it is ended by its id too.
+    bus=$(a11y_bus)
+    dbus-send --bus="$bus" --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.StartServiceByName \
+        string:org.a11y.atspi.Registry uint32:0 >/dev/null || fail "the accessibility registry did not start"
+    registry=$(dbus-send --bus="$bus" --print-reply=literal --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.atspi.Registry | awk '{print $NF}')
+    started+=("$registry")
 }
 
-# start_app PROGRAM [ARGS...]: runs it on the private display and sets $app_pid and $app_window.
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# start_wm KIND: openbox, mutter (GNOME's window manager on X11) or kwin (KDE Plasma's) on the display.
+start_wm() {
+    local command
+    case $1 in
+    openbox) command=(openbox --sm-disable) ;;
+    mutter) command=(mutter --x11 --replace --sm-disable) ;;
+    kwin) command=(kwin_x11 --replace) ;;
+    *) fail "no such window manager: $1" ;;
+    esac
+    "${command[@]}" >"$work/wm.log" 2>&1 &
+    started+=($!)
+    poll 20 wm_running || fail "$1 did not start: $(cat "$work/wm.log")"
+}
+
+# start_compositor KIND: mutter (GNOME on Wayland) or weston, headless on a 1280x800 screen, with an
+# XWayland whose window manager is the compositor. Sets DISPLAY and WAYLAND_DISPLAY to its own.
+start_compositor() {
+    export WAYLAND_DISPLAY=wayland-shoewise  # in the private XDG_RUNTIME_DIR
+    unset XAUTHORITY  # the caller's, for another display
+    case $1 in
+    mutter)
+        # Mutter tells its XWayland's display and credentials only to the program it starts: that
+        # one writes them down, then stays for as long as mutter runs.
+        mutter --wayland --headless --virtual-monitor 1280x800 --wayland-display="$WAYLAND_DISPLAY" -- \
+            sh -c 'env >"$1.part" && mv "$1.part" "$1" && exec tail --pid="$PPID" -f /dev/null' _ \
+            "$work/compositor.env" >"$work/compositor.log" 2>&1 &
+        started+=($!)
+        poll 20 test -s "$work/compositor.env" || fail "mutter did not start: $(cat "$work/compositor.log")"
+        export DISPLAY XAUTHORITY
+        DISPLAY=$(sed -n 's/^DISPLAY=//p' "$work/compositor.env")
+        XAUTHORITY=$(sed -n 's/^XAUTHORITY=//p' "$work/compositor.env")
+        [[ -n $XAUTHORITY ]] || unset XAUTHORITY
+        ;;
+    weston)
+        weston --backend=headless-backend.so --width=1280 --height=800 --xwayland --socket="$WAYLAND_DISPLAY" \
+            --log="$work/compositor.log" >/dev/null 2>&1 &
+        started+=($!)
+        poll 20 grep -q 'xserver listening on display' "$work/compositor.log" 2>/dev/null \
+            || fail "weston did not start: $(cat "$work/compositor.log")"
+        export DISPLAY
+        DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/compositor.log" | tail -n1)
+        ;;
+    *) fail "no such compositor: $1" ;;
+    esac
+}
+
+# login: what a login to the session gives a program, and nothing of the test's own environment.
+login=()
+
+# start_session KIND: a desktop of the test's own on a 1280x800 screen, its X11 windows on DISPLAY:
+# openbox, mutter-x11 (GNOME on X11) or kwin-x11 (KDE Plasma on X11) on Xvfb; mutter-wayland (GNOME on
+# Wayland) or weston on their own XWayland.
+start_session() {
+    local desktop
+    require dbus-daemon xprop xdotool
+    case $1 in
+    openbox | mutter-x11 | kwin-x11)
+        desktop=${1%-x11}
+        require Xvfb "${desktop/kwin/kwin_x11}"
+        start_x 1280x800
+        start_bus
+        start_wm "$desktop"
+        login=(XDG_SESSION_TYPE=x11)
+        ;;
+    mutter-wayland | weston)
+        require "${1%-wayland}" Xwayland
+        start_bus
+        start_compositor "${1%-wayland}"
+        login=(XDG_SESSION_TYPE=wayland "WAYLAND_DISPLAY=$WAYLAND_DISPLAY")
+        [[ -z ${XAUTHORITY:-} ]] || login+=("XAUTHORITY=$XAUTHORITY")
+        ;;
+    *) fail "no such session: $1" ;;
+    esac
+    case $1 in
+    mutter-*) login+=(XDG_CURRENT_DESKTOP=GNOME) ;;
+    kwin-*) login+=(XDG_CURRENT_DESKTOP=KDE) ;;
+    esac
+    mkdir -m 700 "$work/home"
+    login+=("HOME=$work/home" "PATH=$PATH" "DISPLAY=$DISPLAY" "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR")
+}
+
+# start_app PROGRAM [ARGS...]: runs it on the private display, as a login to the session would where
+# there is one, and sets $app_pid and $app_window.
 app_window=""
 find_app_window() {
     app_window=$(xdotool search --onlyvisible --pid "$app_pid" --name '^Shoewise$' 2>/dev/null | head -n1)
     [[ -n $app_window ]]
 }
 start_app() {
-    QT_QPA_PLATFORM=xcb "$@" >"$work/app.log" 2>&1 &
+    if ((${#login[@]})); then
+        env -i "${login[@]}" "$@" >"$work/app.log" 2>&1 &
+    else
+        QT_QPA_PLATFORM=xcb "$@" >"$work/app.log" 2>&1 &
+    fi
     app_pid=$!
     started+=("$app_pid")
     poll 20 find_app_window || fail "the Shoewise window did not appear: $(cat "$work/app.log")"

@@ -1,22 +1,21 @@
 #!/usr/bin/env bash
-# window_manager.sh PROGRAM: what only a real window under a real window manager shows. With openbox
-# on a private display: Shoewise opens centred, frame included, without taking the focus from the
-# window that has it; it stays above an ordinary window of another program; it can be minimised but
-# neither resized nor maximised.
+# window_manager.sh PROGRAM SESSION: what only a real window under a real window manager shows, in one
+# of the sessions of session.sh (openbox, mutter-x11, kwin-x11, mutter-wayland): Shoewise, started as a
+# login to the session would start it, opens centred, frame included, without taking the focus from
+# the window that has it; it stays above an ordinary window of another program; it can be minimised but
+# neither resized, maximised nor put into full screen.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
-program=$1
-require Xvfb dbus-daemon openbox xdotool wmctrl xprop xwininfo xmessage
-
-start_x 1280x800
-start_bus
-start_wm
+program=$1 session=$2
+require wmctrl xwininfo xmessage
+start_session "$session"
 
 # hex ID: an X window id as xprop prints it.
 hex() { printf '0x%x' "$1"; }
 prop() { xprop -id "$1" "$2" 2>/dev/null; }
 active() { xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}'; }
 focused() { test "$(active)" = "$(hex "$1")"; }
+place() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'; }
 size() { xwininfo -id "$1" | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print w "x" h}'; }
 stacked_above() {  # stacked_above UPPER LOWER: UPPER is higher in the window manager's stacking order
     xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | awk -v up="$(hex "$1")" -v low="$(hex "$2")" \
@@ -26,11 +25,11 @@ has_state() { prop "$1" _NET_WM_STATE | grep -q "$2"; }
 iconic() { prop "$1" WM_STATE | grep -q 'window state: Iconic'; }
 
 # An ordinary window of another program, holding the focus when Shoewise starts.
-xmessage -name shoewise-other -geometry 400x200+10+10 "another program" >/dev/null 2>&1 &
+xmessage -name shoewise-other -geometry 400x200+10+10 "another program" >"$work/other.log" 2>&1 &
 started+=($!)
 other=""
 find_other() { other=$(xdotool search --onlyvisible --classname '^shoewise-other$' 2>/dev/null | head -n1) && [[ -n $other ]]; }
-poll 10 find_other || fail "the other program's window did not appear"
+poll 10 find_other || fail "the other program's window did not appear: $(cat "$work/other.log")"
 xdotool windowactivate --sync "$other"
 poll 5 focused "$other" || fail "the other window never got the focus"
 
@@ -49,8 +48,15 @@ check "the client area is 684x551" test "$(size "$window")" = 684x551
 
 # The frame, title bar included, stands in the middle of the work area (within a pixel of rounding).
 read -r fl fr ft fb < <(prop "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-read -r ax ay aw ah < <(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g' | cut -d' ' -f1-4)
-read -r cx cy < <(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
+# KWin without the Plasma shell sets no work area: the whole screen is the work area then.
+work_area() {
+    local area
+    area=$(xprop -root _NET_WORKAREA 2>/dev/null | grep '=' | sed 's/.*= //; s/,//g' | cut -d' ' -f1-4 || true)
+    [[ -n $area ]] || area=$(xwininfo -root | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print 0, 0, w, h}')
+    echo "$area"
+}
+read -r ax ay aw ah < <(work_area)
+read -r cx cy < <(place "$window")
 centred() {
     local left=$((cx - fl - ax)) right=$((ax + aw - (cx + 684 + fr)))
     local top=$((cy - ft - ay)) bottom=$((ay + ah - (cy + 551 + fb)))
@@ -75,12 +81,15 @@ sleep 0.5
 check "maximising leaves it 684x551" test "$(size "$window")" = 684x551
 check "maximising is refused" bash -c '! xprop -id "$1" _NET_WM_STATE | grep -q MAXIMIZED' _ "$window"
 
-# Openbox still offers full screen; honouring the size hints, it must not stretch the window.
+# Window managers may still offer full screen, and some stretch the window over the screen for it.
+before=$(place "$window")
+not_fullscreen() { ! has_state "$1" _NET_WM_STATE_FULLSCREEN; }
 wmctrl -i -r "$window" -b add,fullscreen
 sleep 0.5
-check "full screen leaves it 684x551" test "$(size "$window")" = 684x551
-wmctrl -i -r "$window" -b remove,fullscreen
+check "full screen is refused" poll 5 not_fullscreen "$window"
 sleep 0.5
+check "full screen leaves it 684x551" test "$(size "$window")" = 684x551
+check "full screen leaves it where it was" test "$(place "$window")" = "$before"
 
 xdotool windowactivate --sync "$other"
 xdotool windowraise "$other"

@@ -30,7 +30,7 @@ TEST(CountTrack, RebuildsTheRunningCountFromTheHistory)
     EXPECT_EQ(track.RunningCount(), -22);
     track.undo();
     track.undo();
-    EXPECT_EQ(track.CardsLeft(), 415);
+    EXPECT_EQ(track.cardsLeft(), 415);
     EXPECT_EQ(track.RunningCount(), -21);
     // The undone cards' tags stay behind, unread, until a press overwrites them.
     track.press(+1);
@@ -67,7 +67,7 @@ TEST(CountTrack, FullTrackReplacesTheLastTag)
     CountTrack track = ko();
     for (int i = 0; i < 416; ++i)
         track.press(+1);
-    EXPECT_EQ(track.CardsLeft(), 0);
+    EXPECT_EQ(track.cardsLeft(), 0);
     EXPECT_EQ(track.RunningCount(), 394);
     track.press(-1);
     EXPECT_EQ(track.CardsDealt(), 416);

@@ -91,13 +91,13 @@ void PrintTo(const Case& c, std::ostream* os)
 
 class TrueCountCases : public testing::TestWithParam<Case> { };
 
-TEST_P(TrueCountCases, ShowsTheDocumentedText)
+TEST_P(TrueCountCases, TextIsTheNearestDoubleRoundedToHundredths)
 {
     const Case& c = GetParam();
     EXPECT_EQ(hundredthsText(hundredths(trueCount(c.runningCount, c.cardsDealt))).view(), c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Documented, TrueCountCases,
+INSTANTIATE_TEST_SUITE_P(LabelText, TrueCountCases,
     testing::Values(Case {"OneLowCardAgainst", -1, 1, "-0.13"}, Case {"ExactTieGoesToEvenUp", 12, 32, "1.62"},
         Case {"ExactTieNegative", -12, 32, "-1.62"}, Case {"ExactTieGoesToEvenDown", 33, 64, "4.88"},
         Case {"StoredAboveHalf", 2, 96, "0.33"}, Case {"StoredAboveHalfNegative", -2, 96, "-0.33"},

@@ -5,9 +5,10 @@
 #include <string_view>
 #include <vector>
 
-// An independent account of what every page must show after any run of presses. It is written from
-// the description of the systems, not from the program's tables or engine, so that a wrong tag, a
-// wrong label name or a wrong rounding in the program shows up as a difference.
+// An independent account of what every page must show after any run of presses. It states every
+// system's tags, start value and label names afresh and shares nothing with the program's tables or
+// engine, so that a wrong tag, a wrong label name or a wrong rounding in the program shows up as a
+// difference.
 namespace shoewise::model {
 
 inline constexpr int Shoe = 416;

@@ -250,7 +250,7 @@ private:
         Page page;
         page.system = &system;
         page.page = form_->page(system.slot);
-        const QString pageName = QString::fromUtf8(system.page.data(), static_cast<qsizetype>(system.page.size()));
+        const QString pageName = QString::fromUtf8(system.page);
         if (!page.page || page.page->objectName() != pageName) {
             setupError_ += "slot " + std::to_string(system.slot) + " is not " + std::string(system.page) + "; ";
             page.page = form_->findChild<CountPage*>(pageName);
@@ -262,7 +262,7 @@ private:
         auto find = [&]<typename T>(std::string_view name, T*) -> T* {
             if (name.empty())
                 return nullptr;
-            const QString objectName = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+            const QString objectName = QString::fromUtf8(name);
             T* widget = page.page->findChild<T*>(objectName);
             if (!widget)
                 setupError_ += std::string(system.page) + " has no " + std::string(name) + "; ";

@@ -10,7 +10,12 @@ int main(int argc, char* argv[])
     // Clicks, grabs and layout need no display; a real window is tested elsewhere.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Pictures are compared pixel for pixel: nothing from the environment may scale or restyle them.
+    for (const char* name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI",
+             "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"})
+        qunsetenv(name);
     QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
     shoewise::setUpApplication();
     // Expected texts use a decimal point whatever the machine's locale says.
     QLocale::setDefault(QLocale::c());

@@ -7,10 +7,14 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -43,14 +47,38 @@ protected:
         return l ? l->text().toStdString() : std::string("<missing>");
     }
 
+    // Opens a page as a user does: the tab row's arrows until the page's tab is wholly in view, then the tab.
+    void openPage(QWidget* page)
+    {
+        auto* pages = find<QTabWidget>(QStringLiteral("PageControl1"));
+        ASSERT_NE(pages, nullptr);
+        const int index = pages->indexOf(page);
+        ASSERT_GE(index, 0);
+        QTabBar* bar = pages->tabBar();
+        QToolButton* earlier = nullptr;
+        QToolButton* later = nullptr;
+        for (QToolButton* arrow : bar->findChildren<QToolButton*>())
+            (arrow->arrowType() == Qt::LeftArrow ? earlier : later) = arrow;
+        const int inView = earlier && earlier->isVisible() ? std::min(earlier->x(), later->x()) : bar->width();
+        for (int step = 0; step < pages->count(); ++step) {
+            const QRect tab = bar->tabRect(index);
+            if (tab.left() < 0)
+                QTest::mouseClick(earlier, Qt::LeftButton);
+            else if (tab.right() >= inView)
+                QTest::mouseClick(later, Qt::LeftButton);
+            else
+                break;
+        }
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        ASSERT_EQ(pages->currentWidget(), page);
+    }
+
     void click(const QString& name, int times = 1)
     {
         QPushButton* b = button(name);
         ASSERT_NE(b, nullptr);
-        auto* page = qobject_cast<CountPage*>(b->parentWidget());
-        ASSERT_NE(page, nullptr);
-        if (form->pageControl()->currentWidget() != page)
-            form->pageControl()->setCurrentWidget(page);
+        if (!b->isVisible())
+            openPage(b->parentWidget());
         for (int i = 0; i < times; ++i)
             QTest::mouseClick(b, Qt::LeftButton);
     }

@@ -33,11 +33,6 @@ const QColor kGridLine(150, 150, 150);
 const QColor kBandFill(238, 238, 238);
 const QColor kPaper(255, 255, 255);
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QColor toQColor(chart::Rgb c)
 {
     return QColor(c.r, c.g, c.b);
@@ -90,8 +85,8 @@ void drawUpCardBands(QPainter& p, int headerTop, int cardsTop)
     const QFont cardFont = chartFont(11, true);
     for (int c = 0; c < chart::kUpCards; ++c) {
         const int x = lay::kGridLeft + c * lay::kCellWidth;
-        drawText(p, QRect(x + 1, cardsTop, lay::kCellWidth - 1, lay::kBandHeight), qs(chart::upCardLabel(c)), cardFont,
-            kInk);
+        drawText(p, QRect(x + 1, cardsTop, lay::kCellWidth - 1, lay::kBandHeight),
+            QString::fromUtf8(chart::upCardLabel(c)), cardFont, kInk);
         vLine(p, x, cardsTop, cardsTop + lay::kBandHeight);
     }
     vLine(p, lay::kGridRight, cardsTop, cardsTop + lay::kBandHeight);
@@ -124,7 +119,7 @@ void drawHandColumn(QPainter& p)
     for (int r = 0; r < chart::kHandRows; ++r) {
         const int y = lay::kGridTop + r * lay::kCellHeight;
         drawText(p, QRect(lay::kLabelLeft + 4, y + 1, lay::kLabelWidth - 6, lay::kCellHeight - 1),
-            qs(chart::handLabel(r)), labelFont, kInk, Qt::AlignVCenter | Qt::AlignLeft);
+            QString::fromUtf8(chart::handLabel(r)), labelFont, kInk, Qt::AlignVCenter | Qt::AlignLeft);
     }
 }
 
@@ -136,7 +131,7 @@ void drawGrid(QPainter& p)
             const chart::Rect cell = chart::cellRect(r, c);
             const QRect box(cell.x, cell.y, cell.width, cell.height);
             p.fillRect(box, toQColor(chart::colour(a)));
-            const QString text = qs(chart::code(a));
+            const QString text = QString::fromUtf8(chart::code(a));
             drawText(p, box.adjusted(0, 1, 0, 0), text, fittedFont(text, 11, true, cell.width - 2), kInk);
         }
     }
@@ -157,10 +152,11 @@ void drawLegend(QPainter& p)
         p.fillRect(swatch, toQColor(chart::colour(a)));
         p.setPen(kGridLine);
         p.drawRect(swatch.adjusted(0, 0, -1, -1));
-        const QString code = qs(chart::code(a));
+        const QString code = QString::fromUtf8(chart::code(a));
         drawText(p, swatch.adjusted(0, 1, 0, 0), code, fittedFont(code, 11, true, swatch.width() - 4), kInk);
         drawText(p, QRect(swatch.right() + 6, swatch.y(), lay::kImageWidth - swatch.right() - 8, swatch.height()),
-            QStringLiteral("= ") + qs(chart::meaning(a)), meaningFont, kInk, Qt::AlignVCenter | Qt::AlignLeft);
+            QStringLiteral("= ") + QString::fromUtf8(chart::meaning(a)), meaningFont, kInk,
+            Qt::AlignVCenter | Qt::AlignLeft);
     }
 }
 

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# weston.sh PROGRAM: in a session of Weston, the reference Wayland compositor, Shoewise started as a
+# login would start it comes up on XWayland, where a window manager can keep it on top, and says
+# nothing. Asked for Wayland, it comes up as a Wayland client of its fixed size and says, in one line,
+# that keeping it on top is left to the compositor.
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/session.sh"
+program=$1
+notice='Shoewise: on Wayland, keeping this window above other windows is left to the compositor'
+start_session weston
+
+start_app "$program"
+check "on its own it comes up on XWayland, as the window \"Shoewise\"" test -n "$app_window"
+check "on XWayland it writes nothing" test ! -s "$work/app.log"
+
+# Every request the client makes and every event it gets are logged, so the log shows the toplevel.
+env -i "${login[@]}" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" >"$work/wayland.log" 2>&1 &
+wayland_pid=$!
+started+=("$wayland_pid")
+configured() { grep -q 'xdg_toplevel@[0-9]*\.configure(' "$work/wayland.log"; }
+check "asked for Wayland, its toplevel is configured by the compositor" poll 20 configured
+check "the toplevel is titled Shoewise" grep -qF '.set_title("Shoewise")' "$work/wayland.log"
+check "the toplevel is fixed at 684x551" \
+    bash -c 'grep -qF ".set_min_size(684, 551)" "$1" && grep -qF ".set_max_size(684, 551)" "$1"' _ "$work/wayland.log"
+sleep 1
+check "it keeps running" kill -0 "$wayland_pid"
+check "it opened no X11 window" bash -c '! xdotool search --pid "$1" >/dev/null 2>&1' _ "$wayland_pid"
+# Lines of the protocol log start with a time stamp in brackets; the rest is the program's own.
+own=$(grep -v '^\[' "$work/wayland.log" || true)
+echo "on Wayland it wrote: $own"
+check "on Wayland it writes the one line of notice and nothing else" test "$own" = "$notice"
+finish

@@ -1,0 +1,78 @@
+// The window at start, compared pixel for pixel with pictures committed in tests/window/pictures/:
+// the whole window once, then the page control with each page opened by its tab. A picture that
+// differs is saved beside a picture of where it differs (changed pixels red over a faded copy of the
+// reference) under <build folder>/tests/pictures/, and both paths are printed.
+//
+// When a change is meant to alter what the window shows, renew the references and commit them after
+// looking at them:
+//   SHOEWISE_RENEW_PICTURES=1 build/dev/tests/window_tests --gtest_filter='Pictures.*'
+#include "window_fixture.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+
+namespace shoewise::testing {
+namespace {
+
+// Empty when the picture matches its reference, else what differs and where to look.
+std::string compareWithReference(const QImage& grabbed, const QString& name)
+{
+    const QString reference = QStringLiteral(SHOEWISE_PICTURES_DIR "/%1.png").arg(name);
+    const QImage actual = grabbed.convertToFormat(QImage::Format_RGB32);
+    if (qEnvironmentVariableIsSet("SHOEWISE_RENEW_PICTURES")) {
+        // Most pages have few colours: a palette halves their files where it loses nothing.
+        const QImage indexed = actual.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither);
+        const QImage& stored = indexed.convertToFormat(QImage::Format_RGB32) == actual ? indexed : actual;
+        return stored.save(reference, nullptr, 0) ? std::string() : "cannot write " + reference.toStdString();
+    }
+
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    if (actual == expected)
+        return {};
+    const QDir out(QStringLiteral(SHOEWISE_PICTURES_OUT));
+    out.mkpath(QStringLiteral("."));
+    const QString actualPath = out.filePath(name + QStringLiteral(".png"));
+    actual.save(actualPath);
+    const std::string what
+        = name.toStdString() + " differs from " + reference.toStdString() + "; now " + actualPath.toStdString();
+    if (actual.size() != expected.size())
+        return what + ", which has another size";
+    QImage difference = expected;
+    int changed = 0;
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            const bool same = actual.pixel(x, y) == expected.pixel(x, y);
+            changed += same ? 0 : 1;
+            const int faded = 192 + qGray(expected.pixel(x, y)) / 4;
+            difference.setPixel(x, y, same ? qRgb(faded, faded, faded) : qRgb(255, 0, 0));
+        }
+    }
+    const QString differencePath = out.filePath(name + QStringLiteral("-difference.png"));
+    difference.save(differencePath);
+    return what + ", " + std::to_string(changed) + " pixels changed: " + differencePath.toStdString();
+}
+
+using Pictures = WindowTest;
+
+TEST_F(Pictures, WindowAndEveryPageLookAsAtStart)
+{
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
+        GTEST_SKIP() << "the references are taken on the offscreen platform";
+    QCoreApplication::processEvents();
+    auto expectLikeReference = [](QWidget& widget, const QString& name) {
+        const std::string difference = compareWithReference(widget.grab().toImage(), name);
+        EXPECT_TRUE(difference.empty()) << difference;
+    };
+    expectLikeReference(*form, form->objectName());
+    auto* pages = find<QTabWidget>(QStringLiteral("PageControl1"));
+    ASSERT_NE(pages, nullptr);
+    for (int index = 0; index < pages->count(); ++index) {
+        QWidget* page = pages->widget(index);
+        openPage(page);
+        expectLikeReference(*pages, page->objectName());
+    }
+}
+
+}  // namespace
+}  // namespace shoewise::testing
