@@ -14,7 +14,7 @@ start_bus
 # Turning the screen reader on writes desktop settings: keep them in memory.
 export GSETTINGS_BACKEND=memory
 start_a11y_bus
-start_wm
+start_wm openbox
 
 # Speech to ALSA's null device: the default sound server is not there and would hang the speech.
 mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
