@@ -83,7 +83,6 @@ CountPage::CountPage(const systems::SystemDef& system, QWidget* parent)
 
 void CountPage::setVisible(bool visible)
 {
-    // Made before the page itself is shown, so the new controls are shown along with it.
     if (visible && !built_)
         build();
     QWidget::setVisible(visible);

@@ -27,6 +27,7 @@ public:
     const systems::SystemDef& system() const { return system_; }
     const CountTrack& track() const { return track_; }
 
+    // Makes the labels and buttons the first time the page is shown, before they are shown with it.
     void setVisible(bool visible) override;
 
     // What the page shows, as one line to be spoken: each value after its caption, in reading order.
