@@ -41,11 +41,14 @@ static_assert(slotsAreOneToCount(), "every slot from 1 to the number of systems 
 // Every value label but the bet, which says what it is itself, names a caption label on its own page.
 consteval bool valueLabelsHaveCaptions()
 {
+    auto isTextLabel = [](const SystemDef& system, std::string_view name) {
+        return std::ranges::any_of(
+            system.labels, [&](const LabelDef& def) { return def.name == name && def.role == Role::Text; });
+    };
     for (const SystemDef* system : Catalogue)
         for (const LabelDef& def : system->labels) {
             const bool needsCaption = def.role != Role::Text && def.role != Role::Bet;
-            const LabelDef* caption = def.caption.empty() ? nullptr : system->label(def.caption);
-            if (needsCaption != (caption != nullptr) || (caption && caption->role != Role::Text))
+            if (needsCaption != !def.caption.empty() || (needsCaption && !isTextLabel(*system, def.caption)))
                 return false;
         }
     return true;
