@@ -72,11 +72,6 @@ TForm1::TForm1(QWidget* parent)
     FormCreate();
 }
 
-CountPage* TForm1::page(int slot) const
-{
-    return qobject_cast<CountPage*>(pageControl_->widget(slot - 1));
-}
-
 void TForm1::FormCreate()
 {
     centreOnScreen();

@@ -5,7 +5,6 @@
 namespace shoewise {
 
 class AutoSizeLabel;
-class CountPage;
 class PageControl;
 
 // Names the program, maps its fonts and keeps the layout left to right; call once after the
@@ -21,10 +20,6 @@ public:
     static constexpr QSize ClientSize {684, 551};
 
     explicit TForm1(QWidget* parent = nullptr);
-
-    PageControl* pageControl() const { return pageControl_; }
-    // The page of a slot (1-based), or nullptr for a slot that has no system.
-    CountPage* page(int slot) const;
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -139,9 +139,10 @@ bool run(shoewise::TForm1& form, const Case& c)
     for (const auto* s : shoewise::systems::Catalogue)
         if (s->page == c.page)
             system = s;
-    auto* page = system ? form.page(system->slot) : nullptr;
+    auto* pages = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* page = system ? qobject_cast<shoewise::CountPage*>(pages->widget(system->slot - 1)) : nullptr;
     if (page)
-        form.pageControl()->setCurrentWidget(page);  // its controls are made when it is first shown
+        pages->setCurrentWidget(page);  // its controls are made when it is first shown
     auto* button = page ? page->findChild<QPushButton*>(QString::fromUtf8(c.button)) : nullptr;
     QPushButton* reset = nullptr;
     std::vector<QLabel*> values;

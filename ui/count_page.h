@@ -25,15 +25,13 @@ public:
     explicit CountPage(const systems::SystemDef& system, QWidget* parent = nullptr);
 
     const systems::SystemDef& system() const { return system_; }
-    const CountTrack& track() const { return track_; }
 
     // Makes the labels and buttons the first time the page is shown, before they are shown with it.
     void setVisible(bool visible) override;
 
+private:
     // What the page shows, as one line to be spoken: each value after its caption, in reading order.
     QString summary() const;
-
-private:
     void build();
     // Writes every value label from the track: cards left, running count, true count, aces left, bet.
     void showTrack();

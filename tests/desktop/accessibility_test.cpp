@@ -76,7 +76,7 @@ protected:
     void click(const char* name)
     {
         auto* b = find<QPushButton>(name);
-        form->pageControl()->setCurrentWidget(b->parentWidget());
+        testing::pageControl(*form)->setCurrentWidget(b->parentWidget());
         QTest::mouseClick(b, Qt::LeftButton);
     }
 
@@ -90,7 +90,7 @@ protected:
 TEST_F(Accessibility, EveryControlIsNamedByWhatItShows)
 {
     for (const systems::SystemDef* system : systems::Catalogue) {
-        CountPage* page = form->page(system->slot);
+        CountPage* page = testing::pageOfSlot(*form, system->slot);
         SCOPED_TRACE(system->page);
         const systems::ButtonDef* card = nullptr;
         for (const systems::ButtonDef& def : system->buttons) {
@@ -119,8 +119,8 @@ TEST_F(Accessibility, EveryControlIsNamedByWhatItShows)
 // One announcement per operation that did something, none at start-up or on a page change.
 TEST_F(Accessibility, EachOperationIsAnnouncedOnce)
 {
-    for (int index = 0; index < form->pageControl()->count(); ++index)
-        form->pageControl()->setCurrentIndex(index);
+    for (int index = 0; index < testing::pageControl(*form)->count(); ++index)
+        testing::pageControl(*form)->setCurrentIndex(index);
     EXPECT_EQ(heard, std::vector<std::string> {});
 
     click("Button4");  // KO 8,9
@@ -157,7 +157,7 @@ TEST_F(Accessibility, OnlyEnterAndSpacePressAButton)
 
 TEST_F(Accessibility, PagesAreTabsNamedByTheirCaptions)
 {
-    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(form->pageControl()->tabBar());
+    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(testing::pageControl(*form)->tabBar());
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(tabs->role(), QAccessible::PageTabList);
     int index = 0;

@@ -181,7 +181,7 @@ int main(int argc, char* argv[])
     QString detailText;
     QTextStream detail(&detailText);
     QString report = describeControls(QStringLiteral("window"), form, ratio, detail);
-    shoewise::PageControl& pages = *form.pageControl();
+    shoewise::PageControl& pages = *form.findChild<shoewise::PageControl*>(QStringLiteral("PageControl1"));
     for (int index = 0; index < pages.count(); ++index) {
         pages.setCurrentIndex(index);
         report += describeControls(pages.widget(index)->objectName(), *pages.widget(index), ratio, detail);

@@ -171,8 +171,8 @@ public:
     void select(int slot)
     {
         CountPage* page = pages_.at(index(slot)).page;
-        if (form_->pageControl()->currentWidget() != page)
-            form_->pageControl()->setCurrentWidget(page);
+        if (testing::pageControl(*form_)->currentWidget() != page)
+            testing::pageControl(*form_)->setCurrentWidget(page);
     }
 
     void click(int slot, std::uint8_t button)
@@ -249,7 +249,7 @@ private:
     {
         Page page;
         page.system = &system;
-        page.page = form_->page(system.slot);
+        page.page = testing::pageOfSlot(*form_, system.slot);
         const QString pageName = QString::fromUtf8(system.page);
         if (!page.page || page.page->objectName() != pageName) {
             setupError_ += "slot " + std::to_string(system.slot) + " is not " + std::string(system.page) + "; ";

@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
             auto* button = form->findChild<QPushButton*>(QString::fromLatin1(name));
             if (!button)
                 continue;
-            form->pageControl()->setCurrentWidget(button->parentWidget());
+            shoewise::testing::pageControl(*form)->setCurrentWidget(button->parentWidget());
             QTest::mouseClick(button, Qt::LeftButton);
             ++clicks;
         }

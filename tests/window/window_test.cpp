@@ -43,7 +43,7 @@ TEST_F(Window, ControlsOnTheWindow)
 
 TEST_F(Window, PagesInSlotOrderKoFirst)
 {
-    PageControl* pages = form->pageControl();
+    PageControl* pages = pageControl(*form);
     ASSERT_EQ(pages->count(), static_cast<int>(systems::Catalogue.size()));
     EXPECT_EQ(pages->currentWidget()->objectName(), "TabSheet2");
     int index = 0;
@@ -53,7 +53,7 @@ TEST_F(Window, PagesInSlotOrderKoFirst)
         lastSlot = system->slot;
         EXPECT_EQ(pages->widget(index)->objectName(), QString::fromUtf8(system->page));
         EXPECT_EQ(pages->tabText(index), QString::fromUtf8(system->caption));
-        EXPECT_EQ(form->page(system->slot), pages->widget(index));
+        EXPECT_EQ(pageOfSlot(*form, system->slot), pages->widget(index));
         ++index;
     }
     EXPECT_TRUE(pages->usesScrollButtons());
@@ -63,8 +63,8 @@ TEST_F(Window, PagesInSlotOrderKoFirst)
 TEST_F(Window, PageClientAreaHoldsEveryControl)
 {
     for (const systems::SystemDef* system : systems::Catalogue) {
-        QWidget* page = form->page(system->slot);
-        form->pageControl()->setCurrentWidget(page);
+        QWidget* page = pageOfSlot(*form, system->slot);
+        pageControl(*form)->setCurrentWidget(page);
         EXPECT_EQ(page->size(), QSize(305, 478)) << system->page;
     }
 }
@@ -73,7 +73,7 @@ TEST_F(Window, PageClientAreaHoldsEveryControl)
 TEST_F(Window, EveryControlFollowsItsSystemData)
 {
     for (const systems::SystemDef* system : systems::Catalogue) {
-        QWidget* page = form->page(system->slot);
+        QWidget* page = pageOfSlot(*form, system->slot);
         SCOPED_TRACE(system->page);
         for (const systems::LabelDef& def : system->labels) {
             auto* l = page->findChild<QLabel*>(QString::fromUtf8(def.name));
@@ -130,7 +130,7 @@ TEST_F(Window, CaptionsRenderInTheProportionalGothic)
 TEST_F(Window, EveryCaptionFitsItsBox)
 {
     for (const systems::SystemDef* system : systems::Catalogue) {
-        QWidget* page = form->page(system->slot);
+        QWidget* page = pageOfSlot(*form, system->slot);
         for (const systems::ButtonDef& def : system->buttons) {
             auto* b = page->findChild<QPushButton*>(QString::fromUtf8(def.name));
             EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width() - 8) << def.name;
@@ -209,7 +209,7 @@ TEST(LatePages, MadeWhenTheirTabIsFirstOpenedShowingTheirStartTexts)
     };
     TForm1 form;
     form.show();
-    PageControl* pages = form.pageControl();
+    PageControl* pages = pageControl(form);
     ASSERT_EQ(pages->count(), std::ssize(hiddenAtStart) + 1);
     const auto* first = qobject_cast<CountPage*>(pages->widget(0));
     ASSERT_EQ(controls(*first), controlsInData(*first));

@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
 
     shoewise::TForm1 form;
     form.show();
-    auto* pages = form.pageControl();
+    auto* pages = form.findChild<shoewise::PageControl*>(QStringLiteral("PageControl1"));
     // A page makes its buttons the first time it is shown: open every page before clicking.
     for (int i = pages->count() - 1; i >= 0; --i)
         pages->tabBar()->setCurrentIndex(i);
