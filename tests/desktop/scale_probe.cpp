@@ -2,8 +2,8 @@
 // controls overlap or run past their page, in words that do not depend on the scale: two runs at
 // different scales must describe the same window. Fails on any clipped caption, overlap or reach past
 // an edge that the layout does not have on purpose. Prints the window's size in device pixels, can
-// save screenshots of the X window or pictures of every page, and with --hold stays open so that the
-// X window itself can be examined.
+// save screenshots of the X window, and with --hold stays open so that the X window itself can be
+// examined.
 #include "app/tform1.h"
 #include "ui/auto_size_label.h"
 #include "ui/count_page.h"
@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -163,9 +162,8 @@ int main(int argc, char* argv[])
     };
     const QString reportPath = option(QStringLiteral("--report"));
     const QString shotPrefix = option(QStringLiteral("--shots"));
-    const QString pagePrefix = option(QStringLiteral("--pages"));
     if (reportPath.isEmpty()) {
-        std::fputs("usage: scale_probe --report FILE [--shots PATH-PREFIX] [--pages PATH-PREFIX] [--hold]\n", stderr);
+        std::fputs("usage: scale_probe --report FILE [--shots PATH-PREFIX] [--hold]\n", stderr);
         return 2;
     }
 
@@ -213,25 +211,7 @@ int main(int argc, char* argv[])
         pages.setCurrentIndex(0);
     }
 
-    if (!pagePrefix.isEmpty()) {
-        // The window as it renders itself, one picture per page: what two runs compare pixel by pixel.
-        QDir().mkpath(QFileInfo(pagePrefix).path());
-        for (int index = 0; index < pages.count(); ++index) {
-            pages.setCurrentIndex(index);
-            const QString path
-                = QStringLiteral("%1-page%2.png").arg(pagePrefix).arg(index + 1, 2, 10, QLatin1Char('0'));
-            if (!form.grab().save(path)) {
-                std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
-                return 1;
-            }
-        }
-        pages.setCurrentIndex(0);
-    }
-
     std::printf("ratio %g\ndevice-size %dx%d\n", ratio, device.width(), device.height());
-    const QLocale locale;
-    std::printf("locale %s %s\n", qPrintable(locale.name()),
-        locale.textDirection() == Qt::RightToLeft ? "right-to-left" : "left-to-right");
     std::fflush(stdout);
     if (faults(report) > 0)
         return 1;
