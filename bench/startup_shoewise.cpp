@@ -2,10 +2,12 @@
 // bare window.
 #include "app/tform1.h"
 #include "bench/startup_probe.h"
+#include "ui/fonts.h"
 
 int main(int argc, char* argv[])
 {
     const auto atMain = shoewise::bench::Clock::now();
+    shoewise::preloadFontConfiguration();
     shoewise::bench::StartupProbe app(argc, argv, shoewise::bench::launchWallFromEnvironment(), atMain);
     shoewise::setUpApplication();
     shoewise::TForm1 form;

@@ -8,7 +8,7 @@ what=${1:-test}
 # Build the program and show it, on a display or on a private Xvfb with a screenshot.
 run=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
     fonts-ipafont-gothic
     xvfb xauth x11-utils imagemagick dbus
 )

@@ -4,6 +4,11 @@
 
 namespace shoewise {
 
+// Reads the system's font configuration on a second thread. Called first thing in main, before the
+// application object, so that the reading overlaps with connecting to the display.
+// useWindowTypeface() waits for it: Qt's first font look-up would otherwise read it all over again.
+void preloadFontConfiguration();
+
 // Makes the window's typeface the application's font: the family every caption is laid out in where
 // it is installed, else the proportional Japanese gothic face that stands in for it on Linux. Called
 // once at start-up, after the application object exists; every font below inherits the family.

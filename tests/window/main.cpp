@@ -1,4 +1,5 @@
 #include "app/tform1.h"
+#include "ui/fonts.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -14,6 +15,8 @@ int main(int argc, char* argv[])
     for (const char* name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI",
              "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"})
         qunsetenv(name);
+    // As the program starts, so that the pictures show text laid out from the preloaded configuration.
+    shoewise::preloadFontConfiguration();
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     shoewise::setUpApplication();
