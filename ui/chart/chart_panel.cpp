@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QResource>
 
+#include <system_error>
 #include <utility>
 
 namespace shoewise {
@@ -12,6 +13,15 @@ namespace {
 
 // The picture is 343 x 503; the box leaves a spare column and row on the right and at the bottom.
 constexpr QSize kPanelSize {345, 505};
+
+QImage decode(QByteArray jpeg)
+{
+    // Straight to the jpeg reader: guessing the format loads every image format plugin installed.
+    QBuffer buffer(&jpeg);
+    QImageReader reader(&buffer, "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 }  // namespace
 
@@ -33,16 +43,31 @@ ChartPanel::ChartPanel(QByteArray jpeg, QWidget* parent)
     setFixedSize(kPanelSize);
 }
 
+void ChartPanel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (decodeCount_ > 0)
+        return;
+    // The decode takes milliseconds. Begun as the window is shown, it runs on the second core while
+    // the window is mapped and the page beside the chart is painted.
+    try {
+        decoding_ = std::async(std::launch::async, decode, jpeg_);
+        ++decodeCount_;
+    } catch (const std::system_error&) {
+        // No second thread to be had: the first paint decodes.
+    }
+}
+
 void ChartPanel::paintEvent(QPaintEvent*)
 {
-    // A failed decode is not retried: the bytes will not get any better.
     if (decodeCount_ == 0) {
+        // Painted without having been shown, as by grab(): decoded here and now.
         ++decodeCount_;
-        // Straight to the jpeg reader: guessing the format loads every image format plugin installed.
-        QBuffer buffer(&jpeg_);
-        QImageReader reader(&buffer, "jpeg");
-        reader.setAutoDetectImageFormat(false);
-        image_ = reader.read();
+        decoding_ = std::async(std::launch::deferred, decode, jpeg_);
+    }
+    // The first paint takes the bitmap. A failed decode is not retried: the bytes will not get better.
+    if (decoding_.valid()) {
+        image_ = decoding_.get();
         if (image_.isNull())
             qWarning("strategy chart not shown: the picture does not decode");
     }
