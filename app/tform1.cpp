@@ -7,10 +7,10 @@
 #include "ui/count_page.h"
 #include "ui/fonts.h"
 #include "ui/page_control.h"
+#include "window_icons.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
@@ -39,11 +39,9 @@ TForm1::TForm1(QWidget* parent)
     setAccessibleRole(*this, QAccessible::Window);  // a frame, whose title a screen reader reads out
     setWindowTitle(QStringLiteral("Shoewise"));
     QIcon icon;
-    for (int size : {16, 32, 48}) {
-        // Read as PNG without asking: guessing the format loads every image format plugin installed.
-        QImageReader reader(QStringLiteral(":/icons/shoewise-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    for (const icons::Icon& pixels : icons::WindowIcons) {
+        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.pixels), pixels.size,
+            pixels.size, QImage::Format_ARGB32_Premultiplied)));
     }
     setWindowIcon(icon);
     setFixedSize(ClientSize);
