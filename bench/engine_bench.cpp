@@ -21,7 +21,7 @@ constexpr CountRules PerDeck {-22, CountStyle::PerDeck};
 CountTrack fullTrack(CountStyle style)
 {
     CountTrack track(style == CountStyle::Integer ? Integer : PerDeck);
-    for (int i = 0; i < ShoeCards; ++i)
+    for (int i = 0; i < shoe::Cards; ++i)
         track.press(i % 3 - 1);
     return track;
 }

@@ -11,7 +11,7 @@ void CountTrack::press(std::int32_t tag)
 
 bool CountTrack::pressAce()
 {
-    if (AcesLeft_ < 1)
+    if (acesLeft_ < 1)
         return false;
     record(0, 1);
     return true;
@@ -19,49 +19,49 @@ bool CountTrack::pressAce()
 
 void CountTrack::undo()
 {
-    if (CardsDealt_ > 0)
-        --CardsDealt_;
+    if (cardsDealt_ > 0)
+        --cardsDealt_;
     recompute();
 }
 
 void CountTrack::reset()
 {
-    CardsDealt_ = 0;
-    RunningCount_ = rules_->StartCount;
-    TrueCount_ = 0.0;
+    cardsDealt_ = 0;
+    runningCount_ = rules_->startCount;
+    trueCount_ = 0.0;
     trueCountHundredths_ = 0;
-    AcesLeft_ = AceTotal;
+    acesLeft_ = shoe::Aces;
     bet_ = Bet::Player;
 }
 
 void CountTrack::record(std::int32_t tag, std::int32_t aceMark)
 {
-    if (CardsDealt_ < ShoeCards)
-        ++CardsDealt_;
-    Weights_[static_cast<std::size_t>(CardsDealt_)] = tag;
-    AceMarks_[static_cast<std::size_t>(CardsDealt_)] = aceMark;
+    if (cardsDealt_ < shoe::Cards)
+        ++cardsDealt_;
+    weights_[static_cast<std::size_t>(cardsDealt_)] = tag;
+    aceMarks_[static_cast<std::size_t>(cardsDealt_)] = aceMark;
     recompute();
 }
 
 void CountTrack::recompute()
 {
-    std::int32_t running = rules_->StartCount;
+    std::int32_t running = rules_->startCount;
     std::int32_t aces = 0;
-    for (std::size_t n = 1; n <= static_cast<std::size_t>(CardsDealt_); ++n) {
-        running += Weights_[n];
-        aces += AceMarks_[n];
+    for (std::size_t n = 1; n <= static_cast<std::size_t>(cardsDealt_); ++n) {
+        running += weights_[n];
+        aces += aceMarks_[n];
     }
-    RunningCount_ = running;
+    runningCount_ = running;
     // Taken from the marks on every operation, so a replaced 416th card cannot leave it stale.
-    AcesLeft_ = AceTotal - aces;
+    acesLeft_ = shoe::Aces - aces;
 
     if (rules_->style == CountStyle::PerDeck && hasTrueCount()) {
-        TrueCount_ = trueCount(RunningCount_, CardsDealt_);
-        trueCountHundredths_ = hundredths(TrueCount_);
+        trueCount_ = trueCount(runningCount_, cardsDealt_);
+        trueCountHundredths_ = hundredths(trueCount_);
     }
 
-    if (RunningCount_ != 0) {
-        const bool negative = RunningCount_ < 0;
+    if (runningCount_ != 0) {
+        const bool negative = runningCount_ < 0;
         if (rules_->betRule == BetRule::BankerBelowZero)
             bet_ = negative ? Bet::Banker : Bet::Player;
         else if (rules_->betRule == BetRule::PlayerBelowZero)
@@ -76,10 +76,10 @@ NumberText CountTrack::cardsLeftText() const
 
 NumberText CountTrack::runningCountText(std::string_view decimalSeparator) const
 {
-    static_assert(DeckCount == 8, "the per-deck count is written in eighths");
+    static_assert(shoe::DeckCount == 8, "the per-deck count is written in eighths");
     if (rules_->style == CountStyle::Integer)
-        return integerText(RunningCount_);
-    return eighthsText(RunningCount_, decimalSeparator);
+        return integerText(runningCount_);
+    return eighthsText(runningCount_, decimalSeparator);
 }
 
 NumberText CountTrack::trueCountText(std::string_view decimalSeparator) const
@@ -91,7 +91,7 @@ NumberText CountTrack::trueCountText(std::string_view decimalSeparator) const
 
 NumberText CountTrack::acesLeftText() const
 {
-    return integerText(AcesLeft_);
+    return integerText(acesLeft_);
 }
 
 }  // namespace shoewise

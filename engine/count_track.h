@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/number_text.h"
+#include "engine/shoe.h"
 
 #include <array>
 #include <cstdint>
@@ -10,10 +11,6 @@
 // never drift from the recorded cards. It knows nothing about buttons, labels or which system it
 // serves beyond its start value, whether it shows a true count, and its bet rule.
 namespace shoewise {
-
-inline constexpr std::int32_t ShoeCards = 416;  // 8 decks of 52
-inline constexpr std::int32_t DeckCount = 8;
-inline constexpr std::int32_t AceTotal = 32;  // 8 decks of 4 aces
 
 // How the running count reaches its label: as it is, or per deck next to a true count.
 enum class CountStyle : std::uint8_t { Integer, PerDeck };
@@ -30,7 +27,7 @@ enum class BetRule : std::uint8_t {
 // What a counting system tells its track: where the running count starts, how it is shown and how it
 // turns into a bet. Systems keep these in their constant tables; a track refers to its system's.
 struct CountRules {
-    std::int32_t StartCount = 0;
+    std::int32_t startCount = 0;
     CountStyle style = CountStyle::Integer;
     BetRule betRule = BetRule::None;
 };
@@ -43,7 +40,7 @@ public:
     // Starts empty. The rules are referred to, not copied, so they must outlive the track.
     constexpr explicit CountTrack(const CountRules& rules)
         : rules_(&rules)
-        , RunningCount_(rules.StartCount)
+        , runningCount_(rules.startCount)
     {
     }
     CountTrack(const CountRules&&) = delete;
@@ -58,12 +55,12 @@ public:
     // Starts a fresh shoe. The history is left in place and overwritten by later presses.
     void reset();
 
-    std::int32_t CardsDealt() const { return CardsDealt_; }
-    std::int32_t cardsLeft() const { return ShoeCards - CardsDealt_; }
-    std::int32_t RunningCount() const { return RunningCount_; }
-    // False only on a per-deck track with all 416 cards recorded, where no deck is left.
-    bool hasTrueCount() const { return CardsDealt_ < ShoeCards; }
-    std::int32_t AcesLeft() const { return AcesLeft_; }
+    std::int32_t cardsDealt() const { return cardsDealt_; }
+    std::int32_t cardsLeft() const { return shoe::Cards - cardsDealt_; }
+    std::int32_t runningCount() const { return runningCount_; }
+    // False only on a per-deck track with the whole shoe recorded, where no deck is left.
+    bool hasTrueCount() const { return cardsDealt_ < shoe::Cards; }
+    std::int32_t acesLeft() const { return acesLeft_; }
     Bet bet() const { return bet_; }
 
     NumberText cardsLeftText() const;
@@ -77,16 +74,16 @@ private:
 
     const CountRules* rules_;
 
-    std::int32_t CardsDealt_ = 0;
-    std::int32_t RunningCount_ = 0;
-    double TrueCount_ = 0.0;
+    std::int32_t cardsDealt_ = 0;
+    std::int32_t runningCount_ = 0;
+    double trueCount_ = 0.0;
     std::int64_t trueCountHundredths_ = 0;
-    std::int32_t AcesLeft_ = AceTotal;
+    std::int32_t acesLeft_ = shoe::Aces;
     Bet bet_ = Bet::Player;
-    // Entry n (1..CardsDealt) belongs to the n-th recorded card; entry 0 is never read. Entries above
-    // CardsDealt are stale leftovers of undone or reset cards.
-    std::array<std::int32_t, ShoeCards + 1> Weights_ {};
-    std::array<std::int32_t, ShoeCards + 1> AceMarks_ {};
+    // Entry n (1..cardsDealt) belongs to the n-th recorded card; entry 0 is never read. Entries above
+    // cardsDealt are stale leftovers of undone or reset cards.
+    std::array<std::int32_t, shoe::Cards + 1> weights_ {};
+    std::array<std::int32_t, shoe::Cards + 1> aceMarks_ {};
 };
 
 }  // namespace shoewise

@@ -1,5 +1,7 @@
 #include "engine/true_count.h"
 
+#include "engine/shoe.h"
+
 #include <cmath>
 
 namespace shoewise {
@@ -7,9 +9,10 @@ namespace shoewise {
 double trueCount(std::int32_t runningCount, std::int32_t cardsDealt)
 {
     // Both operands are small integers, exact in a double, and IEEE division is correctly rounded:
-    // one division gives the nearest double. Evaluating rc / (8 - dealt / 52) in doubles would not.
-    const auto numerator = static_cast<double>(std::int64_t {52} * runningCount);
-    const auto denominator = static_cast<double>(416 - cardsDealt);
+    // one division gives the nearest double. Evaluating running / (decks - dealt / cards a deck) in
+    // doubles would not.
+    const auto numerator = static_cast<double>(std::int64_t {shoe::CardsPerDeck} * runningCount);
+    const auto denominator = static_cast<double>(shoe::Cards - cardsDealt);
     return numerator / denominator;
 }
 

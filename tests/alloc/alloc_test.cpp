@@ -91,7 +91,7 @@ std::int64_t exercise(CountTrack& track, bool withTexts)
     Stream stream;
     std::int64_t result = 0;
     auto observe = [&] {
-        result += track.RunningCount() * 3 + track.AcesLeft() + track.CardsDealt();
+        result += track.runningCount() * 3 + track.acesLeft() + track.cardsDealt();
         if (withTexts) {
             for (std::string_view separator : {".", ",", "\u066b"}) {
                 result += static_cast<std::int64_t>(track.runningCountText(separator).view().size());

@@ -26,23 +26,23 @@ TEST(CountTrack, RebuildsTheRunningCountFromTheHistory)
     track.press(+1);
     track.press(-1);
     track.press(0);
-    EXPECT_EQ(track.CardsDealt(), 3);
-    EXPECT_EQ(track.RunningCount(), -22);
+    EXPECT_EQ(track.cardsDealt(), 3);
+    EXPECT_EQ(track.runningCount(), -22);
     track.undo();
     track.undo();
     EXPECT_EQ(track.cardsLeft(), 415);
-    EXPECT_EQ(track.RunningCount(), -21);
+    EXPECT_EQ(track.runningCount(), -21);
     // The undone cards' tags stay behind, unread, until a press overwrites them.
     track.press(+1);
-    EXPECT_EQ(track.RunningCount(), -20);
+    EXPECT_EQ(track.runningCount(), -20);
 }
 
 TEST(CountTrack, UndoOnAnEmptyTrackChangesNothing)
 {
     CountTrack track = ko();
     track.undo();
-    EXPECT_EQ(track.CardsDealt(), 0);
-    EXPECT_EQ(track.RunningCount(), -22);
+    EXPECT_EQ(track.cardsDealt(), 0);
+    EXPECT_EQ(track.runningCount(), -22);
     EXPECT_EQ(track.runningCountText().view(), "-22");
     EXPECT_EQ(track.cardsLeftText().view(), "416");
 }
@@ -53,13 +53,13 @@ TEST(CountTrack, ResetKeepsTheHistoryButNeverReadsIt)
     for (int i = 0; i < 5; ++i)
         track.press(+1);
     track.reset();
-    EXPECT_EQ(track.CardsDealt(), 0);
-    EXPECT_EQ(track.RunningCount(), -22);
+    EXPECT_EQ(track.cardsDealt(), 0);
+    EXPECT_EQ(track.runningCount(), -22);
     track.undo();
-    EXPECT_EQ(track.CardsDealt(), 0);
-    EXPECT_EQ(track.RunningCount(), -22);
+    EXPECT_EQ(track.cardsDealt(), 0);
+    EXPECT_EQ(track.runningCount(), -22);
     track.press(-1);
-    EXPECT_EQ(track.RunningCount(), -23);
+    EXPECT_EQ(track.runningCount(), -23);
 }
 
 TEST(CountTrack, FullTrackReplacesTheLastTag)
@@ -68,13 +68,13 @@ TEST(CountTrack, FullTrackReplacesTheLastTag)
     for (int i = 0; i < 416; ++i)
         track.press(+1);
     EXPECT_EQ(track.cardsLeft(), 0);
-    EXPECT_EQ(track.RunningCount(), 394);
+    EXPECT_EQ(track.runningCount(), 394);
     track.press(-1);
-    EXPECT_EQ(track.CardsDealt(), 416);
-    EXPECT_EQ(track.RunningCount(), 392);
+    EXPECT_EQ(track.cardsDealt(), 416);
+    EXPECT_EQ(track.runningCount(), 392);
     track.undo();
-    EXPECT_EQ(track.CardsDealt(), 415);
-    EXPECT_EQ(track.RunningCount(), 393);
+    EXPECT_EQ(track.cardsDealt(), 415);
+    EXPECT_EQ(track.runningCount(), 393);
 }
 
 TEST(CountTrack, PerDeckTextsAndTrueCount)
@@ -108,27 +108,27 @@ TEST(CountTrack, AcesAreCountedFromTheirMarks)
 {
     CountTrack track = hiLo();
     EXPECT_TRUE(track.pressAce());
-    EXPECT_EQ(track.AcesLeft(), 31);
-    EXPECT_EQ(track.RunningCount(), 0);
+    EXPECT_EQ(track.acesLeft(), 31);
+    EXPECT_EQ(track.runningCount(), 0);
     track.press(+1);
-    EXPECT_EQ(track.AcesLeft(), 31);
+    EXPECT_EQ(track.acesLeft(), 31);
     track.undo();
     track.undo();
-    EXPECT_EQ(track.AcesLeft(), 32);
+    EXPECT_EQ(track.acesLeft(), 32);
 
     for (int i = 0; i < 32; ++i)
         EXPECT_TRUE(track.pressAce());
-    EXPECT_EQ(track.AcesLeft(), 0);
+    EXPECT_EQ(track.acesLeft(), 0);
     EXPECT_FALSE(track.pressAce());
-    EXPECT_EQ(track.CardsDealt(), 32);
+    EXPECT_EQ(track.cardsDealt(), 32);
     track.undo();
-    EXPECT_EQ(track.AcesLeft(), 1);
+    EXPECT_EQ(track.acesLeft(), 1);
     EXPECT_TRUE(track.pressAce());
 
     track.reset();
-    EXPECT_EQ(track.AcesLeft(), 32);
+    EXPECT_EQ(track.acesLeft(), 32);
     track.press(+2);  // overwrites card 1's mark; the stale marks above stay unread
-    EXPECT_EQ(track.AcesLeft(), 32);
+    EXPECT_EQ(track.acesLeft(), 32);
 }
 
 TEST(CountTrack, AFullTrackNeverDisagreesWithItsMarks)
@@ -137,13 +137,13 @@ TEST(CountTrack, AFullTrackNeverDisagreesWithItsMarks)
     for (int i = 0; i < 415; ++i)
         track.press(0);
     EXPECT_TRUE(track.pressAce());  // the 416th card
-    EXPECT_EQ(track.AcesLeft(), 31);
+    EXPECT_EQ(track.acesLeft(), 31);
     EXPECT_EQ(track.trueCountText().view(), NoTrueCountText);
     track.press(+1);  // replaces that ace
-    EXPECT_EQ(track.AcesLeft(), 32);
+    EXPECT_EQ(track.acesLeft(), 32);
     EXPECT_TRUE(track.pressAce());  // and back
-    EXPECT_EQ(track.AcesLeft(), 31);
-    EXPECT_EQ(track.CardsDealt(), 416);
+    EXPECT_EQ(track.acesLeft(), 31);
+    EXPECT_EQ(track.cardsDealt(), 416);
 }
 
 TEST(CountTrack, BetFollowsTheSignAndHoldsAtZero)
