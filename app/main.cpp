@@ -1,17 +1,10 @@
-#include "app/platform.h"
-#include "app/tform1.h"
-#include "ui/fonts.h"
-
-#include <QApplication>
+#include "app/main_window.h"
+#include "app/startup.h"
 
 int main(int argc, char* argv[])
 {
-    shoewise::applyPlatformChoice(argc, argv);
-    shoewise::preloadFontConfiguration();
-    QApplication app(argc, argv);
-    shoewise::reportWaylandStacking();
-    shoewise::setUpApplication();
-    shoewise::TForm1 form;
-    form.show();
+    shoewise::Startup startup(argc, argv);
+    shoewise::MainWindow window;
+    window.show();
     return QApplication::exec();
 }

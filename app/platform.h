@@ -9,15 +9,19 @@ namespace shoewise {
 // Looks up an environment variable; empty when it is unset.
 using Environment = std::function<QByteArray(const char* name)>;
 
-// The platform to ask Qt for, or empty to leave Qt's own choice. A Wayland client can neither keep
+// Linux: the platform to ask Qt for, or empty to leave Qt's own choice. A Wayland client can neither keep
 // itself above other windows, nor be shown without taking the focus, nor place itself; on a Wayland
 // session with XWayland the window therefore runs on X11, unless the user chose a platform.
 QByteArray choosePlatform(const Environment& environment, int argc, const char* const* argv);
 
-// Before the application object exists: applies choosePlatform() to this process.
-void applyPlatformChoice(int argc, char** argv);
+// Each platform's own steps of the start-up, in a file of its own that the build chooses.
 
-// Once the application object exists: one line on standard error if the window ended up on Wayland.
-void reportWaylandStacking();
+// Before the application object exists. Linux: applies choosePlatform() to this process and begins
+// reading the font configuration.
+void preparePlatform(int argc, char** argv);
+
+// Once the application object exists. Linux: one line on standard error if the window ended up on
+// Wayland.
+void reportPlatform();
 
 }  // namespace shoewise

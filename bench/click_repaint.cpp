@@ -1,7 +1,8 @@
 // Click to repaint: the time from a mouse click on a card-group button of the real window to the
 // end of the repaint of the value labels that changed, on one page of each family. Run it on a real
 // window system (Xvfb), so that the repaint really reaches a window.
-#include "app/tform1.h"
+#include "app/main_window.h"
+#include "app/startup.h"
 #include "systems/catalogue.h"
 #include "ui/count_page.h"
 #include "ui/page_control.h"
@@ -133,7 +134,7 @@ double percentile(std::vector<double> samples, double fraction)
     return samples[rank - 1];
 }
 
-bool run(shoewise::TForm1& form, const Case& c)
+bool run(shoewise::MainWindow& form, const Case& c)
 {
     const shoewise::systems::SystemDef* system = nullptr;
     for (const auto* s : shoewise::systems::Catalogue)
@@ -190,9 +191,8 @@ bool run(shoewise::TForm1& form, const Case& c)
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    shoewise::setUpApplication();
-    shoewise::TForm1 form;
+    shoewise::Startup startup(argc, argv);
+    shoewise::MainWindow form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;

@@ -4,7 +4,8 @@
 // an edge that the layout does not have on purpose. Prints the window's size in device pixels, can
 // save screenshots of the X window, and with --hold stays open so that the X window itself can be
 // examined.
-#include "app/tform1.h"
+#include "app/main_window.h"
+#include "app/startup.h"
 #include "ui/auto_size_label.h"
 #include "ui/count_page.h"
 #include "ui/page_control.h"
@@ -153,8 +154,7 @@ void settle()
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    shoewise::setUpApplication();
+    shoewise::Startup startup(argc, argv);
     const QStringList args = QApplication::arguments();
     auto option = [&](const QString& name) {
         const qsizetype at = args.indexOf(name);
@@ -167,7 +167,7 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    shoewise::TForm1 form;
+    shoewise::MainWindow form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         std::fputs("the window was never shown\n", stderr);

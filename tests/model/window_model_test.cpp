@@ -1,6 +1,6 @@
 #include "reference_model.h"
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "tests/window/open_pages.h"
 #include "ui/count_page.h"
 #include "ui/page_control.h"
@@ -158,7 +158,7 @@ std::string quoted(const QString& text)
 class Window {
 public:
     Window()
-        : form_(std::make_unique<TForm1>())
+        : form_(std::make_unique<MainWindow>())
     {
         form_->show();
         testing::openEveryPage(*form_);
@@ -278,7 +278,7 @@ private:
         return page;
     }
 
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<MainWindow> form_;
     std::vector<Page> pages_;
     std::string setupError_;
 };

@@ -1,5 +1,4 @@
-#include "app/tform1.h"
-#include "ui/fonts.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -15,11 +14,8 @@ int main(int argc, char* argv[])
     for (const char* name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI",
              "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"})
         qunsetenv(name);
-    // As the program starts, so that the pictures show text laid out from the preloaded configuration.
-    shoewise::preloadFontConfiguration();
-    QApplication app(argc, argv);
+    shoewise::Startup startup(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    shoewise::setUpApplication();
     // Expected texts use a decimal point whatever the machine's locale says.
     QLocale::setDefault(QLocale::c());
     testing::InitGoogleTest(&argc, argv);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "ui/count_page.h"
 #include "ui/page_control.h"
 
@@ -20,7 +20,7 @@ inline CountPage* pageOfSlot(const QWidget& form, int slot)
 
 // Opens every page by its tab, as a user would, last to first so the first page ends up on show. A
 // page makes its controls only the first time it is shown, so whatever looks them up opens it first.
-inline void openEveryPage(TForm1& form)
+inline void openEveryPage(MainWindow& form)
 {
     QTabBar* tabs = pageControl(form)->tabBar();
     for (int index = tabs->count() - 1; index >= 0; --index)

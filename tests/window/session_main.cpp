@@ -1,7 +1,8 @@
 // A whole session as the program runs it: start, count on a few pages, close the window, leave the
 // event loop and end. Under the sanitizer build the leak checker reads the heap at exit, so a widget
 // or buffer left behind by start-up, a page or shut-down fails this run.
-#include "app/tform1.h"
+#include "app/main_window.h"
+#include "app/startup.h"
 #include "open_pages.h"
 #include "ui/page_control.h"
 
@@ -14,10 +15,9 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    shoewise::setUpApplication();
+    shoewise::Startup startup(argc, argv);
 
-    auto* form = new shoewise::TForm1;
+    auto* form = new shoewise::MainWindow;
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
 

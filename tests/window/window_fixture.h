@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/tform1.h"
+#include "app/main_window.h"
 #include "open_pages.h"
 #include "ui/count_page.h"
 #include "ui/page_control.h"
@@ -27,7 +27,7 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         form->show();
         openEveryPage(*form);
     }
@@ -92,7 +92,7 @@ protected:
         return result;
     }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 using Texts = std::vector<std::string>;

@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include "program.h"
 #include "systems/catalogue.h"
 #include "ui/fonts.h"
 
@@ -32,8 +33,12 @@ TEST_F(Window, FixedTopmostWindowWithoutMaximise)
             picture.convertToFormat(QImage::Format_ARGB32_Premultiplied))
             << size;
     }
-    EXPECT_EQ(QApplication::applicationName(), "Shoewise");
-    EXPECT_EQ(QApplication::applicationVersion(), "1.3.5.0");
+    // Name, version, authors and id as the build states them once; facts_once checks nothing else does.
+    EXPECT_EQ(QApplication::applicationName(), program::Name);
+    EXPECT_EQ(QApplication::applicationVersion(), program::Version);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), program::AppId);
+    EXPECT_EQ(label("Label16")->text().toStdString(),
+        std::string(program::Name) + " Ver." + program::Version + "  " + program::Authors);
 }
 
 TEST_F(Window, ControlsOnTheWindow)
@@ -167,7 +172,7 @@ TEST(WindowLocale, DecimalSeparatorFollowsTheLocale)
     };
     for (const auto& row : rows) {
         QLocale::setDefault(row.locale);
-        TForm1 form;
+        MainWindow form;
         QLocale::setDefault(QLocale::c());
         openEveryPage(form);
         auto* button = form.findChild<QPushButton*>("Button10");
@@ -213,7 +218,7 @@ TEST(LatePages, MadeWhenTheirTabIsFirstOpenedShowingTheirStartTexts)
     auto controlsInData = [](const CountPage& page) {
         return static_cast<qsizetype>(page.system().labels.size() + page.system().buttons.size());
     };
-    TForm1 form;
+    MainWindow form;
     form.show();
     PageControl* pages = pageControl(form);
     ASSERT_EQ(pages->count(), std::ssize(hiddenAtStart) + 1);

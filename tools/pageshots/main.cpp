@@ -1,7 +1,8 @@
 // Saves a picture of the window with each page selected in turn, for looking at the layout:
 //   shoewise_pageshots OUTPUT_DIR [BUTTON...]
 // Buttons named after the folder are clicked first, so a page can be shown in a given state.
-#include "app/tform1.h"
+#include "app/main_window.h"
+#include "app/startup.h"
 #include "ui/page_control.h"
 
 #include <QApplication>
@@ -11,8 +12,7 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    shoewise::setUpApplication();
+    shoewise::Startup startup(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
         qWarning("usage: shoewise_pageshots OUTPUT_DIR [BUTTON...]");
@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     QDir out(args.at(1));
     out.mkpath(QStringLiteral("."));
 
-    shoewise::TForm1 form;
+    shoewise::MainWindow form;
     form.show();
     auto* pages = form.findChild<shoewise::PageControl*>(QStringLiteral("PageControl1"));
     // A page makes its buttons the first time it is shown: open every page before clicking.

@@ -7,19 +7,17 @@ namespace shoewise {
 class AutoSizeLabel;
 class PageControl;
 
-// Names the program, maps its fonts and keeps the layout left to right; call once after the
-// application object exists.
-void setUpApplication();
-
 // The main window: the page control with every system's page, the strategy chart beside it and the
-// footer. Each page owns its slot's count track, so a track lives exactly as long as its page.
-class TForm1 : public QWidget {
+// footer. Each page owns its slot's count track, so a track lives exactly as long as its page; each
+// track starts in its start state, and each page writes it when first shown. The window is centred
+// as it is made, and again once the window manager has framed it.
+class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr QSize ClientSize {684, 551};
 
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit MainWindow(QWidget* parent = nullptr);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -27,8 +25,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Centres the window. Each track starts in its start state, and each page writes it when first shown.
-    void FormCreate();
     void centreOnScreen();
 
     bool frameCentred_ = false;

@@ -1,5 +1,7 @@
 #include "app/platform.h"
 
+#include "ui/fonts.h"
+
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -31,14 +33,15 @@ QByteArray choosePlatform(const Environment& environment, int argc, const char* 
     return QByteArrayLiteral("xcb");
 }
 
-void applyPlatformChoice(int argc, char** argv)
+void preparePlatform(int argc, char** argv)
 {
     const QByteArray platform = choosePlatform([](const char* name) { return qgetenv(name); }, argc, argv);
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
+    preloadFontConfiguration();
 }
 
-void reportWaylandStacking()
+void reportPlatform()
 {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         std::fputs("Shoewise: on Wayland, keeping this window above other windows is left to the compositor\n", stderr);

@@ -1,4 +1,6 @@
-#include "app/tform1.h"
+#include "app/main_window.h"
+
+#include "program.h"
 
 #include "systems/catalogue.h"
 #include "ui/accessible_role.h"
@@ -18,26 +20,16 @@
 
 namespace shoewise {
 
-void setUpApplication()
-{
-    QApplication::setApplicationName(QStringLiteral("Shoewise"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Shoewise"));
-    QApplication::setApplicationVersion(QStringLiteral(SHOEWISE_VERSION));
-    useWindowTypeface();
-    // Every control stands at fixed pixels, left to right. Painters take the application's direction,
-    // so -reverse or a right-to-left language would otherwise mirror the tabs and reorder captions
-    // such as "10,J,Q,K,A".
-    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-}
-
-TForm1::TForm1(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint
+            // Windows gives a window a resizable frame unless told it is fixed; other systems ignore this.
+            | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form1"));
     setAccessibleRole(*this, QAccessible::Window);  // a frame, whose title a screen reader reads out
-    setWindowTitle(QStringLiteral("Shoewise"));
+    setWindowTitle(QString::fromUtf8(program::Name));
     QIcon icon;
     for (const icons::Icon& pixels : icons::WindowIcons) {
         icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.pixels), pixels.size,
@@ -63,19 +55,16 @@ TForm1::TForm1(QWidget* parent)
     chart_->setObjectName(QStringLiteral("Image1"));
     chart_->move(328, 8);
 
-    footer_ = new AutoSizeLabel(QStringLiteral("Shoewise Ver." SHOEWISE_VERSION "  Shoewise Team"),
+    footer_ = new AutoSizeLabel(QStringLiteral("%1 Ver.%2  %3")
+                                    .arg(QString::fromUtf8(program::Name), QString::fromUtf8(program::Version),
+                                        QString::fromUtf8(program::Authors)),
         QRect(248, 520, 423, 21), Qt::AlignLeft, windowFont(21, true), this);
     footer_->setObjectName(QStringLiteral("Label16"));
 
-    FormCreate();
-}
-
-void TForm1::FormCreate()
-{
     centreOnScreen();
 }
 
-void TForm1::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // The window manager's frame is only known once it has taken the window on; centre again then.
@@ -83,7 +72,7 @@ void TForm1::showEvent(QShowEvent* event)
         windowHandle()->installEventFilter(this);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         windowHandle()->removeEventFilter(this);
@@ -93,7 +82,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     // Full screen, like maximising, would stretch a layout fixed in pixels: back to the normal window.
@@ -101,7 +90,7 @@ void TForm1::changeEvent(QEvent* event)
         setWindowState(windowState() & ~Qt::WindowFullScreen);
 }
 
-void TForm1::centreOnScreen()
+void MainWindow::centreOnScreen()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
