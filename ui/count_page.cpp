@@ -6,6 +6,7 @@
 #include "ui/button_keys.h"
 #include "ui/fonts.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPushButton>
@@ -157,7 +158,8 @@ void CountPage::run(Operation operation, std::int32_t tag)
     case Operation::Reset: track_.reset(); break;
     }
     showTrack();
-    if (done)
+    // Spoken only where an assistive tool listens: nobody else hears it, and a press must stay quick.
+    if (done && QAccessible::isActive())
         announcer_->announce(summary());
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# accessibility.sh PROGRAM: on a private display, session bus and accessibility bus, with Qt's AT-SPI
-# bridge on, runs Shoewise and checks it from outside the process with atspi_check.py.
+# accessibility.sh PROGRAM TESTS: on a private display, session bus and accessibility bus, with Qt's
+# AT-SPI bridge on, runs Shoewise and checks it from outside the process with atspi_check.py; then
+# runs the in-process accessibility tests there too, where an assistive tool is listening.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 program=$1
@@ -15,4 +16,6 @@ start_a11y_bus
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_app "$program"
 check "seen through AT-SPI, Shoewise names its controls and renames its value labels" /usr/bin/python3 "$here/atspi_check.py"
+check "with the bridge on, every operation is announced once" \
+    env QT_QPA_PLATFORM=xcb SHOEWISE_EXPECT_ACCESSIBLE=1 "$2" --gtest_brief=1
 finish

@@ -1,7 +1,8 @@
 // What assistive tools are told, on every page: names of the tabs, buttons and value labels, and when
 // the page's values are announced; and which keys press a button. What a screen reader really speaks
 // is checked by screen_reader.sh, the tree as seen from outside the process by atspi_check.py.
-#include "app/tform1.h"
+#include "app/main_window.h"
+#include "app/startup.h"
 #include "systems/catalogue.h"
 #include "tests/window/open_pages.h"
 #include "ui/announcer.h"
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,7 +61,7 @@ class Accessibility : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         for (Announcer* announcer : form->findChildren<Announcer*>())
             announcer->installEventFilter(&listener);
         form->show();
@@ -82,7 +84,7 @@ protected:
 
     Listener listener;  // outlives the window it listens to
     std::vector<std::string>& heard = listener.heard;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 // Every button is named by its caption and every value label by what it holds and its current text,
@@ -116,7 +118,9 @@ TEST_F(Accessibility, EveryControlIsNamedByWhatItShows)
     EXPECT_EQ(accessibleName(find<QLabel>("Label5")), "Running Count: -21");
 }
 
-// One announcement per operation that did something, none at start-up or on a page change.
+// One announcement per operation that did something, none at start-up or on a page change; and none
+// at all where no assistive tool listens, as offscreen, where Qt has no accessibility bridge.
+// accessibility.sh runs these tests again with the bridge on.
 TEST_F(Accessibility, EachOperationIsAnnouncedOnce)
 {
     for (int index = 0; index < testing::pageControl(*form)->count(); ++index)
@@ -126,6 +130,10 @@ TEST_F(Accessibility, EachOperationIsAnnouncedOnce)
     click("Button4");  // KO 8,9
     click("Button71");  // undo
     click("Button7");  // reset
+    if (!QAccessible::isActive()) {
+        EXPECT_EQ(heard, std::vector<std::string> {});
+        return;
+    }
     EXPECT_EQ(heard,
         (std::vector<std::string> {"Running Count -22, Cards Left in Shoe 415",
             "Running Count -22, Cards Left in Shoe 416", "Running Count -22, Cards Left in Shoe 416"}));
@@ -176,8 +184,12 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    shoewise::setUpApplication();
+    shoewise::Startup startup(argc, argv);
+    // In a session with an accessibility bus the bridge comes on once Qt has found the bus.
+    if (qEnvironmentVariableIsSet("SHOEWISE_EXPECT_ACCESSIBLE") && !QTest::qWaitFor(QAccessible::isActive, 10'000)) {
+        std::fputs("the accessibility bridge never came on\n", stderr);
+        return 1;
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
