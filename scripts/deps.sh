@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# deps.sh [run|test|bench]: installs, from Debian's packages, whatever the command at hand needs and
-# is missing: `run` builds and shows the program, `bench` also measures it, `test` (the default)
-# builds, tests and checks everything. Needs root (or sudo) when something is missing.
+# deps.sh [run|test|bench|windows]: installs, from Debian's packages, whatever the command at hand
+# needs and is missing: `run` builds and shows the program, `bench` also measures it, `test` (the
+# default) builds, tests and checks everything, `windows` builds the Windows program and tests it
+# under Wine. Needs root (or sudo) when something is missing.
 set -euo pipefail
 what=${1:-test}
 
@@ -26,12 +27,21 @@ test=(
     desktop-file-utils appstream dpkg-dev file lintian groff-base man-db
 )
 
+# Qt for Windows is built from Debian's Qt source with the host's Qt tools; Wine runs the tests.
+windows=(
+    cmake ninja-build dpkg-dev pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+    g++-mingw-w64-x86-64-posix libwine-dev googletest
+    wine wine64 xvfb xauth openbox xdotool wmctrl x11-utils imagemagick dbus
+    fonts-ipafont-gothic nsis zip unzip librsvg2-bin binutils
+)
+
 case $what in
 run) packages=("${run[@]}") ;;
+windows) packages=("${windows[@]}") ;;
 bench) packages=("${bench[@]}") ;;
 test) packages=("${test[@]}") ;;
 *)
-    echo "usage: deps.sh [run|test|bench]" >&2
+    echo "usage: deps.sh [run|test|bench|windows]" >&2
     exit 2
     ;;
 esac

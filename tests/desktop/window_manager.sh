@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# window_manager.sh PROGRAM SESSION: what only a real window under a real window manager shows, in one
-# of the sessions of session.sh (openbox, mutter-x11, kwin-x11, mutter-wayland): Shoewise, started as a
-# login to the session would start it, opens centred, frame included, without taking the focus from
-# the window that has it; it stays above an ordinary window of another program; it can be minimised but
-# neither resized, maximised nor put into full screen.
+# window_manager.sh PROGRAM SESSION [ARGS...]: what only a real window under a real window manager
+# shows, in one of the sessions of session.sh (openbox, mutter-x11, kwin-x11, mutter-wayland):
+# Shoewise, started as a login to the session would start it, opens centred, frame included, without
+# taking the focus from the window that has it; it stays above an ordinary window of another program;
+# it can be minimised but neither resized, maximised nor put into full screen. ARGS go to PROGRAM,
+# which for the Windows program is Wine's launcher. There SHOEWISE_FOCUS_PROBE names a plain Win32
+# program that shows a window without activating it, to tell what Wine itself does with the focus.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 program=$1 session=$2
+shift 2
 require wmctrl xwininfo xmessage
 start_session "$session"
 
@@ -33,13 +36,32 @@ poll 10 find_other || fail "the other program's window did not appear: $(cat "$w
 xdotool windowactivate --sync "$other"
 poll 5 focused "$other" || fail "the other window never got the focus"
 
-start_app "$program"
+# Wine gives a window shown without activation no sign of it for the window manager, which then
+# focuses it as any new window. Where even a plain Win32 window is focused so, the focus on showing is
+# Wine's doing and is not Shoewise's to check here; on Windows itself it stays where it was.
+keeps_focus=yes
+if [[ -n ${SHOEWISE_FOCUS_PROBE:-} ]]; then
+    "$program" "$SHOEWISE_FOCUS_PROBE" 3 >"$work/probe.log" 2>&1 &
+    probe=$!
+    poll 30 bash -c '[[ -n $(xdotool search --onlyvisible --name "^noactivate-probe$") ]]' \
+        || fail "the Win32 probe's window did not appear: $(cat "$work/probe.log")"
+    sleep 1
+    if ! focused "$other"; then
+        keeps_focus=no
+        echo "not checked: Wine lets the window manager focus a window shown without activation, a plain Win32 one too"
+    fi
+    wait "$probe"
+    xdotool windowactivate --sync "$other"
+    poll 5 focused "$other" || fail "the other window never got the focus back"
+fi
+
+start_app "$program" "$@"
 window=$app_window
-check "showing Shoewise leaves the focus where it was" focused "$other"
+[[ $keeps_focus == no ]] || check "showing Shoewise leaves the focus where it was" focused "$other"
 poll 5 has_state "$window" _NET_WM_STATE_ABOVE
 check "Shoewise asks to be kept above other windows" has_state "$window" _NET_WM_STATE_ABOVE
 sleep 1
-check "a second later the focus is still where it was" focused "$other"
+[[ $keeps_focus == no ]] || check "a second later the focus is still where it was" focused "$other"
 
 hints=$(prop "$window" WM_NORMAL_HINTS)
 check "the size hints fix the size at 684x551" \

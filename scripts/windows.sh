@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# windows.sh [qt|build|test|package|all]: Shoewise for 64-bit Windows, made on Debian.
+#   qt       builds Qt's base module for Windows from Debian's own Qt source, once; later runs reuse it
+#   build    qt, then Shoewise and its tests, cross-compiled with mingw-w64
+#   test     build, then the tests under Wine (engine, pages, window on Xvfb with openbox, zip, installer)
+#   package  build, then the portable zip and the installer in build/windows
+#   all      test and package (the default)
+# Installs what is missing from Debian's packages; needs root (or sudo) when something is.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+what=${1:-all}
+
+bash scripts/deps.sh windows
+
+# The host's Qt provides the tools (moc, rcc, uic) and must be the very version built for Windows.
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+qt_version=${qt_version%%+*}
+triplet=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+# Only what Shoewise uses: Core, Gui, Widgets, Test, the Windows platform, style and jpeg plugins,
+# accessibility. Qt's bundled libraries stand in for the system ones a Windows machine lacks.
+qt_options=(
+    -DBUILD_SHARED_LIBS=ON -DCMAKE_BUILD_TYPE=Release
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+    -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+    -DFEATURE_testlib=ON -DFEATURE_jpeg=ON -DFEATURE_accessibility=ON
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF
+    # Direct2D itself must stay: the platform plugin's DirectWrite font database is built with it.
+    -DFEATURE_direct2d1_1=OFF
+)
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/shoewise
+key=$( (printf '%s\n' "$qt_version" "${qt_options[@]}" && cat cmake/mingw-w64-x86_64.cmake) | sha256sum | cut -c1-12)
+qt_prefix=$cache/qt-$qt_version-mingw64-$key
+# Qt's own toolchain file refers to the one it was built with by its path: keep that one beside it.
+toolchain=$cache/toolchain-$key.cmake
+build=build/windows
+
+log() { printf '== %s\n' "$*"; }
+
+build_qt() {
+    if [[ -f $qt_prefix/.complete ]]; then
+        log "Qt $qt_version for Windows: $qt_prefix"
+        return
+    fi
+    log "Qt $qt_version for Windows: building once into $qt_prefix (about 20-30 minutes on 2 cores)"
+    local work=$cache/qt-work-$key
+    rm -rf "$work" "$qt_prefix"
+    mkdir -p "$work" "$cache"
+    cp cmake/mingw-w64-x86_64.cmake "$toolchain"
+
+    # Debian's source of the very Qt the host has, through the host's own archive entries.
+    if ! apt-get source --print-uris qt6-base="$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null 2>&1; then
+        local sudo=""
+        [[ $(id -u) -eq 0 ]] || sudo="sudo"
+        for list in /etc/apt/sources.list.d/*.sources; do
+            [[ $list == */shoewise-source-* ]] && continue
+            grep -q '^Types: deb$' "$list" || continue
+            sed 's/^Types: deb$/Types: deb-src/' "$list" | $sudo tee "/etc/apt/sources.list.d/shoewise-source-$(basename "$list")" >/dev/null
+        done
+        if [[ -f /etc/apt/sources.list ]]; then
+            sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | $sudo tee /etc/apt/sources.list.d/shoewise-source.list >/dev/null
+        fi
+        $sudo apt-get update -qq
+    fi
+    (cd "$work" && apt-get source -qq qt6-base="$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null 2>&1)
+    local src
+    src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+
+    # Debian's source leaves out Wacom's wintab headers for their licence; Wine's LGPL ones stand in,
+    # given the three macros of Wine's own headers that mingw-w64 lacks.
+    mkdir -p "$src/src/3rdparty/wintab"
+    for header in wintab pktdef; do
+        cat >"$src/src/3rdparty/wintab/$header.h" <<EOF
+#pragma once
+#ifndef WINELIB_NAME_AW
+#define WINELIB_NAME_AW(name) __MINGW_NAME_AW(name)
+#define DECL_WINELIB_TYPE_AW(type) typedef WINELIB_NAME_AW(type) type;
+#endif
+#ifndef API
+#define API WINAPI
+#endif
+#include "/usr/include/wine/wine/windows/$header.h"
+EOF
+    done
+
+    cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_INSTALL_PREFIX="$qt_prefix" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$triplet/cmake" \
+        "${qt_options[@]}" >"$work/configure.log" 2>&1 || {
+        tail -n 40 "$work/configure.log"
+        exit 1
+    }
+    cmake --build "$work/build" >"$work/build.log" 2>&1 || {
+        grep -E 'error|FAILED' "$work/build.log" | head -n 40
+        exit 1
+    }
+    cmake --install "$work/build" >/dev/null
+    touch "$qt_prefix/.complete"
+    rm -rf "$work"
+}
+
+build_qt
+[[ $what == qt ]] && exit 0
+
+log "Shoewise for Windows: $build"
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DSHOEWISE_BUILD_TOOLS=ON >/dev/null
+cmake --build "$build"
+[[ $what == build ]] && exit 0
+
+log "zip and installer"
+(cd "$build" && cpack -G ZIP >/dev/null && cpack -G NSIS >/dev/null)
+ls -l "$build"/shoewise-*-win64.zip "$build"/shoewise-*-win64.exe
+[[ $what == package ]] && exit 0
+
+# One Wine server for the whole run: each program then starts in about a second instead of three.
+export WINEPREFIX=$root/$build/wine
+"$build/wine-run.sh" cmd /c exit
+wineserver --persistent
+trap 'WINEPREFIX=$root/$build/wine wineserver --kill' EXIT
+
+log "tests under Wine, offscreen"
+# A Qt fatal error opens a message box under Wine and waits for a click: every test has a time limit.
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -j "$(nproc)" --timeout 300 --output-on-failure
+
+log "the window under Wine, on X with openbox"
+SHOEWISE_FOCUS_PROBE=$root/$build/noactivate_probe.exe \
+    bash tests/desktop/window_manager.sh "$root/$build/wine-run.sh" openbox "$root/$build/shoewise.exe"
+
+log "the zip in an empty Wine prefix, the installer, the scales"
+bash tests/windows/package.sh "$root/$build"
+bash tests/windows/scales.sh "$root/$build"
