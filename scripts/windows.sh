@@ -126,7 +126,7 @@ log "tests under Wine, offscreen"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -j "$(nproc)" --timeout 300 --output-on-failure
 
 log "the window under Wine, on X with openbox"
-SHOEWISE_FOCUS_PROBE=$root/$build/noactivate_probe.exe \
+SHOEWISE_WINE_PROBE=$root/$build/noactivate_probe.exe \
     bash tests/desktop/window_manager.sh "$root/$build/wine-run.sh" openbox "$root/$build/shoewise.exe"
 
 log "the zip in an empty Wine prefix, the installer, the scales"

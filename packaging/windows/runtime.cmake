@@ -6,6 +6,7 @@
 #   QT_BIN    the folder of Qt's DLLs
 #   COMPILER  the C++ compiler, which knows where its runtime DLLs are
 #   OBJDUMP, STRIP
+cmake_policy(VERSION 3.25)
 set(prefix "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 set(queue)
 foreach(root IN LISTS ROOTS)

@@ -4,8 +4,9 @@
 # Shoewise, started as a login to the session would start it, opens centred, frame included, without
 # taking the focus from the window that has it; it stays above an ordinary window of another program;
 # it can be minimised but neither resized, maximised nor put into full screen. ARGS go to PROGRAM,
-# which for the Windows program is Wine's launcher. There SHOEWISE_FOCUS_PROBE names a plain Win32
-# program that shows a window without activating it, to tell what Wine itself does with the focus.
+# which for the Windows program is Wine's launcher. There SHOEWISE_WINE_PROBE names a plain Win32
+# program that shows a window without activating it, to tell what Wine itself does with the focus;
+# what only Wine's bridge to X decides is said, not checked.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 program=$1 session=$2
@@ -40,8 +41,9 @@ poll 5 focused "$other" || fail "the other window never got the focus"
 # focuses it as any new window. Where even a plain Win32 window is focused so, the focus on showing is
 # Wine's doing and is not Shoewise's to check here; on Windows itself it stays where it was.
 keeps_focus=yes
-if [[ -n ${SHOEWISE_FOCUS_PROBE:-} ]]; then
-    "$program" "$SHOEWISE_FOCUS_PROBE" 3 >"$work/probe.log" 2>&1 &
+wine=${SHOEWISE_WINE_PROBE:+yes}
+if [[ $wine ]]; then
+    "$program" "$SHOEWISE_WINE_PROBE" 3 >"$work/probe.log" 2>&1 &
     probe=$!
     poll 30 bash -c '[[ -n $(xdotool search --onlyvisible --name "^noactivate-probe$") ]]' \
         || fail "the Win32 probe's window did not appear: $(cat "$work/probe.log")"
@@ -69,6 +71,10 @@ check "the size hints fix the size at 684x551" \
 check "the client area is 684x551" test "$(size "$window")" = 684x551
 
 # The frame, title bar included, stands in the middle of the work area (within a pixel of rounding).
+# Under Wine the program centres the frame Wine draws for Windows, whose title bar is up to 4 pixels
+# taller than the one openbox draws in its place: the window sits up to 2 pixels lower.
+slack=1
+[[ -z $wine ]] || slack=4
 read -r fl fr ft fb < <(prop "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
 # KWin without the Plasma shell sets no work area: the whole screen is the work area then.
 work_area() {
@@ -83,7 +89,7 @@ centred() {
     local left=$((cx - fl - ax)) right=$((ax + aw - (cx + 684 + fr)))
     local top=$((cy - ft - ay)) bottom=$((ay + ah - (cy + 551 + fb)))
     echo "frame margins to the work area: left $left right $right top $top bottom $bottom"
-    (((left - right) ** 2 <= 1 && (top - bottom) ** 2 <= 1))
+    (((left - right) ** 2 <= 1 && (top - bottom) ** 2 <= slack ** 2))
 }
 check "the window, frame included, is centred on the screen" centred
 
@@ -104,14 +110,19 @@ check "maximising leaves it 684x551" test "$(size "$window")" = 684x551
 check "maximising is refused" bash -c '! xprop -id "$1" _NET_WM_STATE | grep -q MAXIMIZED' _ "$window"
 
 # Window managers may still offer full screen, and some stretch the window over the screen for it.
-before=$(place "$window")
-not_fullscreen() { ! has_state "$1" _NET_WM_STATE_FULLSCREEN; }
-wmctrl -i -r "$window" -b add,fullscreen
-sleep 0.5
-check "full screen is refused" poll 5 not_fullscreen "$window"
-sleep 0.5
-check "full screen leaves it 684x551" test "$(size "$window")" = 684x551
-check "full screen leaves it where it was" test "$(place "$window")" = "$before"
+# Windows has no full screen that another program can ask for: under Wine it is Wine's to refuse.
+if [[ $wine ]]; then
+    echo "not checked: full screen asked for by the window manager, which only Wine's bridge to X sees"
+else
+    before=$(place "$window")
+    not_fullscreen() { ! has_state "$1" _NET_WM_STATE_FULLSCREEN; }
+    wmctrl -i -r "$window" -b add,fullscreen
+    sleep 0.5
+    check "full screen is refused" poll 5 not_fullscreen "$window"
+    sleep 0.5
+    check "full screen leaves it 684x551" test "$(size "$window")" = 684x551
+    check "full screen leaves it where it was" test "$(place "$window")" = "$before"
+fi
 
 xdotool windowactivate --sync "$other"
 xdotool windowraise "$other"

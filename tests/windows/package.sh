@@ -14,9 +14,10 @@ version=$(basename "$zip" -win64.zip)
 version=${version#shoewise-}
 
 exe=$build/shoewise.exe
-subsystem() { x86_64-w64-mingw32-objdump -p "$1" | grep -q '^Subsystem.*(Windows GUI)'; }
+# Whole outputs are read, so that no tool is cut off in a pipe and taken for a failure.
+subsystem() { x86_64-w64-mingw32-objdump -p "$1" | awk '/^Subsystem/ && /Windows GUI/ {gui = 1} END {exit !gui}'; }
 check "shoewise.exe is a window program, without a console" subsystem "$exe"
-check "its version information gives version $version" bash -c 'strings -el "$1" | grep -qx "$2"' _ "$exe" "$version"
+check "its version information gives version $version" bash -c '[[ $(strings -el "$1" | grep -cx "$2") -gt 0 ]]' _ "$exe" "$version"
 
 unzip -q "$zip" -d "$work/zip"
 folder=$work/zip/shoewise-$version-win64
@@ -57,7 +58,9 @@ for picture in "$work"/build/page*.png; do
 done
 mkdir -p "$build/screenshots" && cp "$work"/zip-pages/page*.png "$build/screenshots/"
 
-files() { (cd "$work/prefix/drive_c" && find . -path ./windows -prune -o -print | sort); }
+# The uninstaller runs from a copy of itself in the user's temporary folder, as every NSIS uninstaller
+# does, which Windows clears later; and Windows' own folder changes as programs run.
+files() { (cd "$work/prefix/drive_c" && find . \( -path ./windows -o -path './users/*/Temp' \) -prune -o -print | sort); }
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Shoewise'
 WINEPREFIX=$work/prefix wineserver --wait
 files >"$work/before.txt"
@@ -65,7 +68,7 @@ in_prefix "$installer" /S
 installed=$(cd "$work/prefix/drive_c" && find . -name shoewise.exe -not -path './windows/*' | head -n1)
 check "the installer installs shoewise.exe" test -n "$installed"
 check "the installer registers an uninstaller" in_prefix reg query "$uninstall_key"
-check "the installer adds a Start-menu entry" bash -c 'find "$1" -iname "Shoewise.lnk" | grep -q .' _ "$work/prefix/drive_c"
+check "the installer adds a Start-menu entry" bash -c '[[ -n $(find "$1" -iname Shoewise.lnk) ]]' _ "$work/prefix/drive_c"
 start_app env "${alone[@]}" "$build/wine-run.sh" "$work/prefix/drive_c/$installed"
 check "the installed program shows its window" test -n "$app_window"
 kill "$app_pid"
