@@ -21,7 +21,7 @@ QByteArray choosePlatform(const Environment& environment, int argc, const char* 
 void preparePlatform(int argc, char** argv);
 
 // Once the application object exists. Linux: one line on standard error if the window ended up on
-// Wayland.
-void reportPlatform();
+// Wayland. Windows: gives push-button captions the room the layout was drawn for.
+void setUpPlatform();
 
 }  // namespace shoewise

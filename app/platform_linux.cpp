@@ -41,7 +41,7 @@ void preparePlatform(int argc, char** argv)
     preloadFontConfiguration();
 }
 
-void reportPlatform()
+void setUpPlatform()
 {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         std::fputs("Shoewise: on Wayland, keeping this window above other windows is left to the compositor\n", stderr);

@@ -1,15 +1,47 @@
 #include "app/platform.h"
 
+#include <QApplication>
+#include <QProxyStyle>
+#include <QStyleOption>
+
 namespace shoewise {
 
+namespace {
+
+// Windows' own style keeps four pixels between a push button's edge and its caption. The layout was
+// drawn for buttons whose caption has all but their three-pixel frame, and a 32-pixel caption in a
+// 41-pixel button needs that room. Everything else is Windows' own look.
+class ButtonCaptionStyle : public QProxyStyle {
+public:
+    static constexpr int Frame = 3;
+
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (element == SE_PushButtonContents)
+            return option->rect.adjusted(Frame, Frame, -Frame, -Frame);
+        return QProxyStyle::subElementRect(element, option, widget);
+    }
+
+    QSize sizeFromContents(
+        ContentsType type, const QStyleOption* option, const QSize& contents, const QWidget* widget) const override
+    {
+        if (type == CT_PushButton)
+            return contents.grownBy({Frame, Frame, Frame, Frame});
+        return QProxyStyle::sizeFromContents(type, option, contents, widget);
+    }
+};
+
+}  // namespace
+
 // Windows itself keeps a topmost window above the others, shows it without activating it and lets it
-// place itself: nothing to settle before Qt starts, nothing to report after.
+// place itself: nothing to settle before Qt starts.
 void preparePlatform(int /*argc*/, char** /*argv*/)
 {
 }
 
-void reportPlatform()
+void setUpPlatform()
 {
+    QApplication::setStyle(new ButtonCaptionStyle);
 }
 
 }  // namespace shoewise

@@ -7,7 +7,7 @@ namespace shoewise {
 
 void setUpApplication()
 {
-    reportPlatform();
+    setUpPlatform();
     QApplication::setApplicationName(QString::fromUtf8(program::Name));
     QApplication::setApplicationDisplayName(QString::fromUtf8(program::Name));
     QApplication::setApplicationVersion(QString::fromUtf8(program::Version));

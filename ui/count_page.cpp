@@ -40,8 +40,15 @@ void narrowToFit(QWidget& widget, const QString& text, int natural, int width)
     int stretch = std::max(narrowest, width * 100 / natural);
     font.setStretch(stretch);
     // Hinting makes the width only roughly proportional to the stretch: step down until it fits.
-    while (stretch > narrowest && QFontMetrics(font).size(0, text).width() > width)
+    const auto fits = [&] { return QFontMetrics(font).size(0, text).width() <= width; };
+    while (stretch > narrowest && !fits())
         font.setStretch(--stretch);
+    // Some font engines cannot narrow a face at all (Windows' own): the letters move closer instead.
+    if (!fits()) {
+        font.setStretch(QFont::Unstretched);
+        for (int spacing = 99; spacing >= narrowest && !fits(); --spacing)
+            font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+    }
     widget.setFont(font);
 }
 

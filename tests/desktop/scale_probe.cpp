@@ -36,10 +36,15 @@ struct Fit {
     QRectF room;
 };
 
-// Judged in device pixels, where a clipped half logical pixel is a whole one lost.
-bool fitsIn(qreal needed, qreal room, qreal ratio)
+// Judged in device pixels, where a clipped part of a pixel is a whole one lost: the caption needs every
+// device pixel it reaches into, and has those its room's edges fall on, the edges being taken at their
+// place in the window, as the window is drawn. At a whole-number scale that is the room times the scale.
+// At a fractional one a box sized to its text in whole logical pixels can fall short of the text's
+// line by a fraction of a device pixel, below the letters: less than half a pixel is not a cut.
+bool fitsIn(qreal needed, qreal start, qreal end, qreal ratio)
 {
-    return std::ceil(needed * ratio - 0.01) <= std::floor(room * ratio + 0.01);
+    const qreal slack = ratio == std::floor(ratio) ? 0.01 : 0.5;
+    return std::ceil(needed * ratio - slack) <= std::round(end * ratio) - std::round(start * ratio);
 }
 
 Fit labelFit(const QLabel& label)
@@ -63,8 +68,9 @@ Fit buttonFit(const QPushButton& button)
 
 QString describe(const QString& where, const QWidget& widget, const Fit& fit, qreal ratio, QTextStream& detail)
 {
-    const bool wide = fitsIn(fit.needed.width(), fit.room.width(), ratio);
-    const bool tall = fitsIn(fit.needed.height(), fit.room.height(), ratio);
+    const QRectF room = fit.room.translated(widget.mapTo(widget.window(), QPoint()));
+    const bool wide = fitsIn(fit.needed.width(), room.left(), room.left() + room.width(), ratio);
+    const bool tall = fitsIn(fit.needed.height(), room.top(), room.top() + room.height(), ratio);
     detail << where << ' ' << widget.objectName() << " needs " << fit.needed.width() << 'x' << fit.needed.height()
            << " has " << fit.room.width() << 'x' << fit.room.height() << '\n';
     return QStringLiteral("%1 %2 width %3 height %4\n")

@@ -16,7 +16,8 @@ run cmd /c exit
 for dpi in 96 120 144; do
     run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
     WINEPREFIX=$SHOEWISE_WINEPREFIX wineserver --kill  # read again by the next program
-    run "$build/scale_probe.exe" --report "$work/report$dpi.txt" >"$work/probe$dpi.out" 2>"$work/probe$dpi.err" \
+    # A Windows program ends its lines with a carriage return too.
+    run "$build/scale_probe.exe" --report "$work/report$dpi.txt" 2>"$work/probe$dpi.err" | tr -d '\r' >"$work/probe$dpi.out" \
         || { cat "$work/probe$dpi.err"; fail "the scale probe failed at $dpi dpi"; }
     size=$(awk -v s="$dpi" 'BEGIN {printf "%dx%d", int(684 * s / 96 + 0.5), int(551 * s / 96 + 0.5)}')
     check "at $dpi dpi the window is $size device pixels" grep -qx "device-size $size" "$work/probe$dpi.out"
