@@ -20,11 +20,11 @@
 
 namespace shoewise {
 
+// Windows gives a window a resizable frame unless told it is fixed; other systems ignore that hint.
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint
-            // Windows gives a window a resizable frame unless told it is fixed; other systems ignore this.
             | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Form1"));
