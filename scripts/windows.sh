@@ -14,8 +14,8 @@ what=${1:-all}
 bash scripts/deps.sh windows
 
 # The host's Qt provides the tools (moc, rcc, uic) and must be the very version built for Windows.
-qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
-qt_version=${qt_version%%+*}
+qt_package=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+qt_version=${qt_package%%+*}
 triplet=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 # Only what Shoewise uses: Core, Gui, Widgets, Test, the Windows platform, style and jpeg plugins,
 # accessibility. Qt's bundled libraries stand in for the system ones a Windows machine lacks.
@@ -52,7 +52,7 @@ build_qt() {
     cp cmake/mingw-w64-x86_64.cmake "$toolchain"
 
     # Debian's source of the very Qt the host has, through the host's own archive entries.
-    if ! apt-get source --print-uris qt6-base="$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null 2>&1; then
+    if ! apt-get source --print-uris "qt6-base=$qt_package" >/dev/null 2>&1; then
         local sudo=""
         [[ $(id -u) -eq 0 ]] || sudo="sudo"
         for list in /etc/apt/sources.list.d/*.sources; do
@@ -65,7 +65,10 @@ build_qt() {
         fi
         $sudo apt-get update -qq
     fi
-    (cd "$work" && apt-get source -qq qt6-base="$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null 2>&1)
+    (cd "$work" && apt-get source -qq "qt6-base=$qt_package" >"$work/source.log" 2>&1) || {
+        tail -n 20 "$work/source.log"
+        exit 1
+    }
     local src
     src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
 
