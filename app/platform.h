@@ -21,7 +21,8 @@ QByteArray choosePlatform(const Environment& environment, int argc, const char* 
 void preparePlatform(int argc, char** argv);
 
 // Once the application object exists. Linux: one line on standard error if the window ended up on
-// Wayland. Windows: gives push-button captions the room the layout was drawn for.
+// Wayland. Windows: gives push-button captions the room the layout was drawn for, and looks up the
+// image plugins.
 void setUpPlatform();
 
 }  // namespace shoewise

@@ -1,6 +1,7 @@
 #include "app/platform.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QProxyStyle>
 #include <QStyleOption>
 
@@ -42,6 +43,10 @@ void preparePlatform(int /*argc*/, char** /*argv*/)
 void setUpPlatform()
 {
     QApplication::setStyle(new ButtonCaptionStyle);
+    // The image plugins are looked up here, on the main thread, before the chart's decode thread
+    // needs them: the look-up matches file names with a pattern whose per-thread state MinGW's
+    // runtime cannot free when a thread other than Qt's own ends, which crashes the program.
+    QImageReader::supportedImageFormats();
 }
 
 }  // namespace shoewise

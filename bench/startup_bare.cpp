@@ -14,7 +14,8 @@ int main(int argc, char* argv[])
     shoewise::bench::StartupProbe app(argc, argv, shoewise::bench::launchWallFromEnvironment(), atMain);
     QWidget window(nullptr,
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint
+            | Qt::MSWindowsFixedSizeDialogHint);
     window.setFixedSize(684, 551);
     if (withLabel) {
         auto* label = new QLabel(QStringLiteral("リセット Shoewise"), &window);

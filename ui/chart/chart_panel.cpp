@@ -49,10 +49,7 @@ void ChartPanel::showEvent(QShowEvent* event)
     if (decodeCount_ > 0)
         return;
     // The decode takes milliseconds. Begun as the window is shown, it runs on the second core while
-    // the window is mapped and the page beside the chart is painted. The image plugins are looked up
-    // here first: on Windows the look-up matches file names with a pattern whose per-thread state
-    // MinGW's runtime cannot free when a thread other than Qt's own ends, which would crash it.
-    QImageReader::supportedImageFormats();
+    // the window is mapped and the page beside the chart is painted.
     try {
         decoding_ = std::async(std::launch::async, decode, jpeg_);
         ++decodeCount_;
