@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# windows.sh [qt|build|test|package|all]: Shoewise for 64-bit Windows, made on Debian.
+# windows.sh [qt|build|package|test]: Shoewise for 64-bit Windows, made on Debian.
 #   qt       builds Qt's base module for Windows from Debian's own Qt source, once; later runs reuse it
 #   build    qt, then Shoewise and its tests, cross-compiled with mingw-w64
-#   test     build, then the tests under Wine (engine, pages, window on Xvfb with openbox, zip, installer)
 #   package  build, then the portable zip and the installer in build/windows
-#   all      test and package (the default)
+#   test     package, then the tests under Wine (engine, pages, window on Xvfb with openbox, zip,
+#            installer, scales); the default
 # Installs what is missing from Debian's packages; needs root (or sudo) when something is.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-what=${1:-all}
+what=${1:-test}
 
 bash scripts/deps.sh windows
 
