@@ -1,28 +1,33 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringList>
 
 #include <functional>
 
-namespace shoewise {
+// What each platform provides to the start-up. Every platform defines all of it in a file of its own,
+// which the build chooses; nothing else in the program knows which platform it runs on.
+namespace shoewise::platform {
 
 // Looks up an environment variable; empty when it is unset.
 using Environment = std::function<QByteArray(const char* name)>;
 
-// Linux: the platform to ask Qt for, or empty to leave Qt's own choice. A Wayland client can neither keep
-// itself above other windows, nor be shown without taking the focus, nor place itself; on a Wayland
-// session with XWayland the window therefore runs on X11, unless the user chose a platform.
+// The Qt platform the program asks for in the given environment and with the given arguments, or
+// empty to leave Qt's own choice. The user's own choice is always left standing.
 QByteArray choosePlatform(const Environment& environment, int argc, const char* const* argv);
 
-// Each platform's own steps of the start-up, in a file of its own that the build chooses.
+// Before the application object exists: applies choosePlatform() to this process and starts anything
+// that can overlap with connecting to the display.
+void prepare(int argc, char** argv);
 
-// Before the application object exists. Linux: applies choosePlatform() to this process and begins
-// reading the font configuration.
-void preparePlatform(int argc, char** argv);
+// Once the application object exists, before any window is made.
+void setUp();
 
-// Once the application object exists. Linux: one line on standard error if the window ended up on
-// Wayland. Windows: gives push-button captions the room the layout was drawn for, and looks up the
-// image plugins.
-void setUpPlatform();
+// Makes the faces of windowFaces() ready to be looked up. Once, after setUp().
+void prepareFaces();
 
-}  // namespace shoewise
+// The faces the window may be drawn in, best first; the last is always available once
+// prepareFaces() has run.
+QStringList windowFaces();
+
+}  // namespace shoewise::platform

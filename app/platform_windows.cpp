@@ -1,52 +1,63 @@
 #include "app/platform.h"
 
-#include <QApplication>
-#include <QImageReader>
-#include <QProxyStyle>
-#include <QStyleOption>
+#include "program.h"
+#include "ui/announcer.h"
 
-namespace shoewise {
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QImageReader>
+
+#include <algorithm>
+
+namespace shoewise::platform {
 
 namespace {
 
-// Windows' own style keeps four pixels between a push button's edge and its caption. The layout was
-// drawn for buttons whose caption has all but their three-pixel frame, and a 32-pixel caption in a
-// 41-pixel button needs that room. Everything else is Windows' own look.
-class ButtonCaptionStyle : public QProxyStyle {
-public:
-    static constexpr int Frame = 3;
-
-    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
-    {
-        if (element == SE_PushButtonContents)
-            return option->rect.adjusted(Frame, Frame, -Frame, -Frame);
-        return QProxyStyle::subElementRect(element, option, widget);
-    }
-
-    QSize sizeFromContents(
-        ContentsType type, const QStyleOption* option, const QSize& contents, const QWidget* widget) const override
-    {
-        if (type == CT_PushButton)
-            return contents.grownBy({Frame, Frame, Frame, Frame});
-        return QProxyStyle::sizeFromContents(type, option, contents, widget);
-    }
-};
+// Windows names the face in Japanese on a Japanese system and in English elsewhere.
+QStringList systemFaces()
+{
+    return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic")};
+}
 
 }  // namespace
 
 // Windows itself keeps a topmost window above the others, shows it without activating it and lets it
-// place itself: nothing to settle before Qt starts.
-void preparePlatform(int /*argc*/, char** /*argv*/)
+// place itself: nothing to choose, nothing to settle before Qt starts.
+QByteArray choosePlatform(const Environment& /*environment*/, int /*argc*/, const char* const* /*argv*/)
+{
+    return {};
+}
+
+void prepare(int /*argc*/, char** /*argv*/)
 {
 }
 
-void setUpPlatform()
+void setUp()
 {
-    QApplication::setStyle(new ButtonCaptionStyle);
     // The image plugins are looked up here, on the main thread, before the chart's decode thread
     // needs them: the look-up matches file names with a pattern whose per-thread state MinGW's
     // runtime cannot free when a thread other than Qt's own ends, which crashes the program.
     QImageReader::supportedImageFormats();
+    // Qt's UI Automation bridge drops a notification's appearance but passes a text value change on
+    // to screen readers as a UI Automation notification.
+    Announcer::alsoRaiseValueChange(true);
 }
 
-}  // namespace shoewise
+// Where neither system face is installed, the face the Linux build uses, shipped beside the program
+// with its licence; registered only then, as a face in memory costs start-up time and memory.
+void prepareFaces()
+{
+    if (std::ranges::any_of(systemFaces(), [](const QString& face) { return QFontDatabase::hasFamily(face); }))
+        return;
+    const QString shipped
+        = QCoreApplication::applicationDirPath() + QLatin1Char('/') + QString::fromUtf8(program::ShippedFace);
+    if (QFontDatabase::addApplicationFont(shipped) < 0)
+        qWarning("the Japanese face shipped with the program is missing: %s", qPrintable(shipped));
+}
+
+QStringList windowFaces()
+{
+    return systemFaces() + QStringList {QStringLiteral("IPAPGothic")};
+}
+
+}  // namespace shoewise::platform

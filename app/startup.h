@@ -9,8 +9,8 @@
 
 namespace shoewise {
 
-// Once the application object exists: names the program, maps its fonts and keeps the layout left to
-// right.
+// Once the application object exists: names the program, installs the layout's style, maps its fonts
+// and keeps the layout left to right.
 void setUpApplication();
 
 // Everything the program does before it makes its window, in order. The program, its tests, its
@@ -30,7 +30,7 @@ public:
 
 private:
     struct Prepared {
-        Prepared(int argc, char** argv) { preparePlatform(argc, argv); }
+        Prepared(int argc, char** argv) { platform::prepare(argc, argv); }
     };
 
     Prepared prepared_;

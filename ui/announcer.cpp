@@ -13,11 +13,20 @@ Announcer::Announcer(QWidget* parent)
     hide();  // until there is something to say; shown with its parent, it would say nothing
 }
 
+void Announcer::alsoRaiseValueChange(bool raise)
+{
+    raiseValueChange_ = raise;
+}
+
 void Announcer::announce(const QString& text)
 {
     hide();
     setAccessibleName(text);
     show();
+    if (raiseValueChange_) {
+        QAccessibleValueChangeEvent event(parentWidget(), text);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 }  // namespace shoewise

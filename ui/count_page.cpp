@@ -5,9 +5,9 @@
 #include "ui/auto_size_label.h"
 #include "ui/button_keys.h"
 #include "ui/fonts.h"
+#include "ui/layout_style.h"
 
 #include <QAccessible>
-#include <QFontMetrics>
 #include <QLocale>
 #include <QPushButton>
 #include <QStyle>
@@ -29,39 +29,26 @@ QRect toRect(const systems::Geometry& g)
 }
 
 // The stand-in face runs a little wider than the one the captions were laid out in. A fixed text
-// that would not fit its laid-out width is narrowed just enough to fit, rather than cut off at the
-// page edge or inside its button; the narrowing stops where the letters would become hard to read.
-void narrowToFit(QWidget& widget, const QString& text, int natural, int width)
+// that would not fit its laid-out width is narrowed as the layout's style narrows captions, rather than
+// cut off at the page edge or inside its button. Start-up installs that style; a widget drawn by
+// another keeps its font.
+void narrowToFit(QWidget& widget, const QString& text, int width)
 {
-    constexpr int narrowest = 75;  // percent of the normal width
-    QFont font = widget.font();
-    if (natural <= width || natural == 0)
+    const auto* style = qobject_cast<const LayoutStyle*>(widget.style());
+    if (!style)
         return;
-    int stretch = std::max(narrowest, width * 100 / natural);
-    font.setStretch(stretch);
-    // Hinting makes the width only roughly proportional to the stretch: step down until it fits.
-    const auto fits = [&] { return QFontMetrics(font).size(0, text).width() <= width; };
-    while (stretch > narrowest && !fits())
-        font.setStretch(--stretch);
-    // Some font engines cannot narrow a face at all (Windows' own): the letters move closer instead.
-    if (!fits()) {
-        font.setStretch(QFont::Unstretched);
-        for (int spacing = 99; spacing >= narrowest && !fits(); --spacing)
-            font.setLetterSpacing(QFont::PercentageSpacing, spacing);
-    }
-    widget.setFont(font);
+    const QFont narrowed = style->narrowedToFit(widget.font(), text, width);
+    if (narrowed != widget.font())
+        widget.setFont(narrowed);
 }
 
-// Room the style's push-button frame and margins take around a caption, measured on a caption wide
-// enough that no minimum button width hides it.
-int buttonPadding(const QPushButton& button)
+// The room the style leaves a push button's caption inside its frame.
+int captionRoom(const QPushButton& button)
 {
-    constexpr int wide = 1000;
     QStyleOptionButton option;
     option.initFrom(&button);
     option.text = button.text();
-    const QSize caption(wide, button.fontMetrics().height());
-    return button.style()->sizeFromContents(QStyle::CT_PushButton, &option, caption, &button).width() - wide;
+    return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
 }
 
 QString betText(Bet bet)
@@ -108,7 +95,7 @@ void CountPage::build()
             const auto lines = static_cast<int>(std::ranges::count(def.text, '\n')) + 1;
             if (lines > 1)
                 label->setLinePitch(def.geometry.height / lines);
-            narrowToFit(*label, label->text(), label->width(), def.geometry.width);  // sized to its text
+            narrowToFit(*label, label->text(), def.geometry.width);
         }
         if (def.role == Role::Bet) {
             // The bet colour fills the whole box behind the text, whatever roles the parents use.
@@ -141,8 +128,7 @@ void CountPage::build()
         button->setObjectName(QString::fromUtf8(def.name));
         button->setGeometry(toRect(def.geometry));
         button->setFont(windowFont(def.font.pixels, def.font.bold));
-        narrowToFit(*button, button->text(), button->fontMetrics().size(0, button->text()).width(),
-            def.geometry.width - buttonPadding(*button));
+        narrowToFit(*button, button->text(), captionRoom(*button));
         button->setAutoDefault(false);
         pressOnEnter(*button);
         connect(button, &QPushButton::clicked, this,

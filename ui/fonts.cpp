@@ -5,12 +5,11 @@
 
 namespace shoewise {
 
-void useWindowTypeface()
+void useWindowTypeface(const QStringList& faces)
 {
     // Asked for a family that is not installed, the system's fallback would answer some Latin face and
     // a fixed-width Japanese one, after sorting its whole fallback list for every script and size.
     // Asking for an installed face gives one proportional gothic face and skips that work.
-    const QStringList faces = windowFaces();
     QString face = faces.constLast();
     for (const QString& candidate : faces) {
         if (QFontDatabase::hasFamily(candidate)) {

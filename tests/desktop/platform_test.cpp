@@ -35,13 +35,14 @@ TEST(PlatformChoice, RunsOnXWaylandUnlessTheUserChose)
         {"-platform without a value chooses nothing", wayland, {"-platform"}, "xcb"},
     };
     for (const Case& c : cases) {
-        const shoewise::Environment environment = [&](const char* name) {
+        const shoewise::platform::Environment environment = [&](const char* name) {
             const auto found = c.environment.find(name);
             return found == c.environment.end() ? QByteArray() : found->second;
         };
         std::vector<const char*> argv {"shoewise"};
         argv.insert(argv.end(), c.args.begin(), c.args.end());
-        EXPECT_EQ(shoewise::choosePlatform(environment, static_cast<int>(argv.size()), argv.data()).toStdString(),
+        EXPECT_EQ(
+            shoewise::platform::choosePlatform(environment, static_cast<int>(argv.size()), argv.data()).toStdString(),
             c.platform.toStdString())
             << c.what;
     }

@@ -15,7 +15,6 @@ int main(int argc, char* argv[])
              "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"})
         qunsetenv(name);
     shoewise::Startup startup(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
     // Expected texts use a decimal point whatever the machine's locale says.
     QLocale::setDefault(QLocale::c());
     testing::InitGoogleTest(&argc, argv);

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QLocale>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
 
 namespace shoewise::testing {
@@ -71,12 +73,15 @@ TEST_F(Window, PagesInSlotOrderKoFirst)
     EXPECT_EQ(pages->elideMode(), Qt::ElideNone);
 }
 
+// Every page has the room it was laid out in, 4 pixels inside the page control's frame on either side.
 TEST_F(Window, PageClientAreaHoldsEveryControl)
 {
+    PageControl* pages = pageControl(*form);
     for (const systems::SystemDef* system : systems::Catalogue) {
         QWidget* page = pageOfSlot(*form, system->slot);
-        pageControl(*form)->setCurrentWidget(page);
+        pages->setCurrentWidget(page);
         EXPECT_EQ(page->size(), QSize(305, 478)) << system->page;
+        EXPECT_EQ(page->mapTo(pages, QPoint()).x(), 4) << system->page;
     }
 }
 
@@ -137,14 +142,20 @@ TEST_F(Window, CaptionsRenderInTheProportionalGothic)
     EXPECT_EQ(form->font().pixelSize(), 12);
 }
 
-// The stand-in face is wider than the one the layout was made for; no caption may end up cut off.
+// The stand-in face is wider than the one the layout was made for; no caption may end up cut off. On
+// every platform a button's caption has all of the button but a 3-pixel frame, as the layout was drawn.
 TEST_F(Window, EveryCaptionFitsItsBox)
 {
     for (const systems::SystemDef* system : systems::Catalogue) {
         QWidget* page = pageOfSlot(*form, system->slot);
         for (const systems::ButtonDef& def : system->buttons) {
             auto* b = page->findChild<QPushButton*>(QString::fromUtf8(def.name));
-            EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width() - 8) << def.name;
+            QStyleOptionButton option;
+            option.initFrom(b);
+            const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+            EXPECT_EQ(room, b->rect().marginsRemoved({3, 3, 3, 3})) << def.name;
+            EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), room.width()) << def.name;
+            EXPECT_LE(b->fontMetrics().height(), room.height()) << def.name;
         }
         for (const systems::LabelDef& def : system->labels) {
             auto* l = page->findChild<QLabel*>(QString::fromUtf8(def.name));
