@@ -1,8 +1,8 @@
 // The committed picture read back against the chart table, so a wrong cell or a stale picture
 // is caught.
 
+#include "tools/chartgen/strategy_chart.h"
 #include "ui/chart/chart_panel.h"
-#include "ui/chart/strategy_chart.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-// Draws the strategy chart from the table in ui/chart and writes it as a baseline JFIF JPEG.
+// Draws the strategy chart from the table beside it (strategy_chart.h) and writes it as a baseline JFIF JPEG.
 // Usage: shoewise_chartgen <output.jpg>   (a .png name writes the drawing losslessly, for review)
 // The result is committed as assets/strategy-chart.jpg; run this again after changing the table
 // or the layout.
 
-#include "ui/chart/strategy_chart.h"
+#include "tools/chartgen/strategy_chart.h"
 
 #include <QFont>
 #include <QFontDatabase>

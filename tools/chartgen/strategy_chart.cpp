@@ -1,4 +1,4 @@
-#include "ui/chart/strategy_chart.h"
+#include "tools/chartgen/strategy_chart.h"
 
 #include <array>
 #include <stdexcept>
