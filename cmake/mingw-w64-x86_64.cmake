@@ -10,3 +10,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Every program and DLL built with it, Qt's included, checks its stack frames. The checks' runtime is
+# linked into each one rather than shipped as one more DLL (libssp-0.dll), and not exported from it.
+set(CMAKE_C_FLAGS_INIT -fstack-protector-strong)
+set(CMAKE_CXX_FLAGS_INIT -fstack-protector-strong)
+foreach(kind EXE SHARED MODULE)
+    set(CMAKE_${kind}_LINKER_FLAGS_INIT "-Wl,--exclude-libs,libssp.a,-u,__stack_chk_fail,-Bstatic,-lssp,-Bdynamic")
+endforeach()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# deps.sh [run|test|bench|windows]: installs, from Debian's packages, whatever the command at hand
-# needs and is missing: `run` builds and shows the program, `bench` also measures it, `test` (the
+# deps.sh [run|test|bench|windows|release]: installs, from Debian's packages, whatever the command at
+# hand needs and is missing: `run` builds and shows the program, `bench` also measures it, `test` (the
 # default) builds, tests and checks everything, `windows` builds the Windows program and tests it
-# under Wine. Needs root (or sudo) when something is missing.
+# under Wine, `release` makes the release files and compares two builds of them. Needs root (or sudo)
+# when something is missing.
 set -euo pipefail
 what=${1:-test}
 
@@ -33,15 +34,24 @@ windows=(
     g++-mingw-w64-x86-64-posix libwine-dev googletest
     wine wine64 xvfb xauth openbox xdotool wmctrl x11-utils imagemagick dbus
     fonts-ipafont-gothic nsis zip unzip librsvg2-bin binutils
+    # clang-tidy over the Windows-only sources, told apart from the rest by a Linux configure.
+    clang-tidy git libfontconfig-dev
+)
+
+# The Debian package is made with the host's tools; the Windows files need what `windows` installs.
+release=(
+    "${run[@]}" dpkg-dev file
+    diffoscope-minimal
 )
 
 case $what in
 run) packages=("${run[@]}") ;;
 windows) packages=("${windows[@]}") ;;
 bench) packages=("${bench[@]}") ;;
+release) packages=("${release[@]}") ;;
 test) packages=("${test[@]}") ;;
 *)
-    echo "usage: deps.sh [run|test|bench|windows]" >&2
+    echo "usage: deps.sh [run|test|bench|windows|release]" >&2
     exit 2
     ;;
 esac

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# windows.sh [qt|build|package|test]: Shoewise for 64-bit Windows, made on Debian.
+# windows.sh [qt|build|package|test|release]: Shoewise for 64-bit Windows, made on Debian.
 #   qt       builds Qt's base module for Windows from Debian's own Qt source, once; later runs reuse it
 #   build    qt, then Shoewise and its tests, cross-compiled with mingw-w64
 #   package  build, then the portable zip and the installer in build/windows
-#   test     package, then the tests under Wine (engine, pages, window on Xvfb with openbox, zip,
-#            installer, scales); the default
+#   test     package, then clang-tidy over the Windows-only sources and the tests under Wine (engine,
+#            pages, window on Xvfb with openbox, zip, installer, scales); the default
+#   release  qt, then only the zip and the installer, without the tests, in build/windows-release
 # Installs what is missing from Debian's packages; needs root (or sudo) when something is.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -89,6 +90,11 @@ build_qt() {
 EOF
     done
 
+    # The same DLLs from every rebuild of this cache: the time is the source package's own, the work
+    # folder's path is mapped away.
+    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -STimestamp)
+    export SOURCE_DATE_EPOCH
+    export CFLAGS="-ffile-prefix-map=$work=/usr/src" CXXFLAGS="-ffile-prefix-map=$work=/usr/src"
     cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_INSTALL_PREFIX="$qt_prefix" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$triplet/cmake" \
         "${qt_options[@]}" >"$work/configure.log" 2>&1 || {
@@ -107,16 +113,24 @@ EOF
 build_qt
 [[ $what == qt ]] && exit 0
 
+options=(-DSHOEWISE_BUILD_TOOLS=ON)
+if [[ $what == release ]]; then
+    build=build/windows-release
+    options=(-DBUILD_TESTING=OFF)
+fi
 log "Shoewise for Windows: $build"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DSHOEWISE_BUILD_TOOLS=ON >/dev/null
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "${options[@]}" >/dev/null
 cmake --build "$build"
 [[ $what == build ]] && exit 0
 
 log "zip and installer"
 (cd "$build" && cpack -G ZIP >/dev/null && cpack -G NSIS >/dev/null)
 ls -l "$build"/shoewise-*-win64.zip "$build"/shoewise-*-win64.exe
-[[ $what == package ]] && exit 0
+[[ $what == package || $what == release ]] && exit 0
+
+log "clang-tidy over the sources only Windows compiles"
+bash scripts/lint.sh --windows "$build"
 
 log "tests under Wine, offscreen"
 # One Wine server for all of them: each program then starts in about a second instead of three.
@@ -137,6 +151,9 @@ trap - EXIT
 log "the window under Wine, on X with openbox"
 SHOEWISE_WINE_PROBE=$root/$build/noactivate_probe.exe \
     bash tests/desktop/window_manager.sh "$root/$build/wine-run.sh" openbox "$root/$build/shoewise.exe"
+
+log "the accessibility tests on Windows' own platform, with the bridge on"
+bash tests/windows/accessibility.sh "$root/$build"
 
 log "the zip in an empty Wine prefix, the installer, the scales"
 bash tests/windows/package.sh "$root/$build"

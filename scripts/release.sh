@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# release.sh [check]: the release files of the commit checked out, made so that anyone can rebuild
+# them bit for bit: dist/ with the Debian package, the Windows zip and installer, and SHA256SUMS.
+#   check   makes them twice, in two folders, minutes apart and under different umasks, and compares
+#           the two; where any file differs, diffoscope shows how, and the check fails.
+# Everything is built from a clean copy of the commit; the time every file carries is the commit's.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+what=${1:-}
+commit=$(git rev-parse HEAD)
+[[ -z $(git status --porcelain --untracked-files=no) ]] || echo "release.sh: uncommitted changes are left out" >&2
+
+bash scripts/deps.sh release
+
+# release_into OUT: the release files of the commit, made in a folder of their own, copied into OUT.
+release_into() {
+    local out=$1 work
+    work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-release.XXXXXX")
+    git archive "$commit" | tar -x -C "$work"
+    (
+        cd "$work"
+        umask 022  # the modes the archives record
+        SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct "$commit")
+        export SOURCE_DATE_EPOCH LC_ALL=C.UTF-8 TZ=UTC
+        cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+        cmake --build build/release
+        (cd build/release && cpack -G DEB >/dev/null)
+        bash scripts/windows.sh release
+    )
+    mkdir -p "$out"
+    rm -f "$out"/*
+    cp "$work"/build/release/shoewise_*.deb "$work"/build/windows-release/shoewise-*-win64.{zip,exe} "$out"/
+    (cd "$out" && files=(*) && sha256sum -- "${files[@]}" >SHA256SUMS)
+    rm -rf "$work"
+}
+
+if [[ $what != check ]]; then
+    release_into "$root/dist"
+    cat "$root/dist/SHA256SUMS"
+    exit 0
+fi
+
+runs=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-release-check.XXXXXX")
+trap 'rm -rf "$runs"' EXIT
+(umask 002 && release_into "$runs/first")
+(umask 077 && release_into "$runs/second")
+if cmp -s "$runs/first/SHA256SUMS" "$runs/second/SHA256SUMS"; then
+    cat "$runs/first/SHA256SUMS"
+    echo "release.sh check: both builds gave the same files"
+    exit 0
+fi
+diff "$runs/first/SHA256SUMS" "$runs/second/SHA256SUMS" || true
+while read -r _ file; do
+    cmp -s "$runs/first/$file" "$runs/second/$file" || diffoscope --text - "$runs/first/$file" "$runs/second/$file" || true
+done <"$runs/first/SHA256SUMS"
+echo "release.sh check: the two builds differ" >&2
+exit 1
