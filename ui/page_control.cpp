@@ -3,7 +3,6 @@
 #include "ui/count_page.h"
 
 #include <QTabBar>
-#include <QToolButton>
 
 namespace shoewise {
 
@@ -14,9 +13,6 @@ PageControl::PageControl(QWidget* parent)
     setElideMode(Qt::ElideNone);
     setDocumentMode(false);
     tabBar()->setExpanding(false);
-    // The tab list takes the focus and moves with the arrow keys; its scroll arrows are for the mouse.
-    for (auto* arrow : tabBar()->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly))
-        arrow->setFocusPolicy(Qt::NoFocus);
 }
 
 void PageControl::addPage(CountPage* page)
