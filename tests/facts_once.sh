@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# facts_once.sh SOURCE_DIR VERSION APP_ID AUTHORS: the version and the application id are written in
-# the top-level CMakeLists.txt only, and the authors in LICENSE only; everything else is made from
-# them, so changing one there changes it everywhere.
+# facts_once.sh SOURCE_DIR VERSION APP_ID AUTHORS HOMEPAGE: the version, the application id and the
+# homepage are written in the top-level CMakeLists.txt only, and the authors in LICENSE only;
+# everything else is made from them, so changing one there changes it everywhere.
 set -uo pipefail
 cd "$1" || exit 1
 status=0
@@ -18,5 +18,6 @@ check() {
 }
 check version "$2" CMakeLists.txt
 check "application id" "$3" CMakeLists.txt
+check homepage "$5" CMakeLists.txt
 check authors "$4" LICENSE
 exit $status

@@ -30,11 +30,16 @@ check "the desktop entry has categories" grep -q '^Categories=..*;$' "$desktop"
 
 check "the metainfo is installed" test -s "$metainfo"
 # A software centre shows what the validator complains about, so not even a pedantic hint may remain.
+# The one exception: AppStream before 1.0 (Debian 12's) does not know the <developer> tag that 1.0
+# asks for in place of <developer_name>, and notes it as unknown.
 status=0
 appstreamcli validate --pedantic --strict --no-net "$metainfo" >"$work/appstream.log" 2>&1 || status=$?
 cat "$work/appstream.log"
+older=$(appstreamcli --version | awk '/version/ {split($NF, v, "."); print (v[1] < 1) ? "yes" : ""; exit}')
+hints=$(grep -E '^[EWIP]: ' "$work/appstream.log" || true)
+[[ -z $older ]] || hints=$(grep -vE '^I: [^ ]+: unknown-tag developer$' <<<"$hints" || true)
 check "the metainfo is valid without a single hint, pedantic ones included" \
-    bash -c '(($1 == 0)) && ! grep -qE "^[EWIP]: " "$2"' _ "$status" "$work/appstream.log"
+    bash -c '[[ -z $2 ]] && { (($1 == 0)) || [[ -n $3 ]]; }' _ "$status" "$hints" "$older"
 check "the metainfo carries the id" grep -q "<id>$id</id>" "$metainfo"
 check "the metainfo launches the desktop entry" grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
 check "the metainfo names the release $version" grep -q "<release version=\"$version\"" "$metainfo"

@@ -17,6 +17,7 @@ check "the package is shoewise" test "$(field Package)" = shoewise
 check "the package version is $version" test "$(field Version)" = "$version"
 check "the maintainer has a name and an address" grep -Eq '^[^<]+ <[^@ ]+@[^> ]+>$' <<<"$(field Maintainer)"
 check "the package has a description" test -n "$(field Description)"
+check "the package names its homepage" grep -q '^https://' <<<"$(field Homepage)"
 depends=$(field Depends)
 echo "Depends: $depends"
 check "it depends on the Qt widgets library, found from the program" grep -Eq '(^|, )libqt6widgets6( |,|$)' <<<"$depends"
@@ -42,4 +43,5 @@ lintian --display-info --fail-on none "$deb" >"$work/lintian.log" 2>"$work/linti
 cat "$work/lintian.log"
 check "lintian finds no error and no warning" bash -c '! grep -qE "^[EW]: " "$1"' _ "$work/lintian.log"
 check "lintian finds the program hardened" bash -c '! grep -qE "^I: .* hardening-" "$1"' _ "$work/lintian.log"
+check "lintian finds no section Debian strips" bash -c '! grep -qE "^I: .* binary-has-unneeded-section" "$1"' _ "$work/lintian.log"
 finish

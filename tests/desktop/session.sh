@@ -194,15 +194,26 @@ start_session() {
     kwin-*) login+=(XDG_CURRENT_DESKTOP=KDE) ;;
     esac
     mkdir -m 700 "$work/home"
-    login+=("HOME=$work/home" "PATH=$PATH" "DISPLAY=$DISPLAY" "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR")
+    # A desktop session always has a UTF-8 locale; C.UTF-8 is the one every Debian system has.
+    login+=("HOME=$work/home" "PATH=$PATH" "DISPLAY=$DISPLAY" "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR"
+        LANG=C.UTF-8)
 }
 
 # start_app PROGRAM [ARGS...]: runs it on the private display, as a login to the session would where
 # there is one, and sets $app_pid and $app_window.
 app_window=""
+# The visible window of the program's class that is titled Shoewise: a window manager may title the
+# frame it draws around the window after it, in a client of its own (mutter 48 does). The class is
+# the program's file name, shoewise.exe under Wine.
 find_app_window() {
-    app_window=$(xdotool search --onlyvisible --pid "$app_pid" --name '^Shoewise$' 2>/dev/null | head -n1)
-    [[ -n $app_window ]]
+    local window
+    for window in $(xdotool search --onlyvisible --classname '^shoewise(\.exe)?$' 2>/dev/null); do
+        if [[ $(xprop -id "$window" WM_NAME 2>/dev/null) == *' "Shoewise"' ]]; then
+            app_window=$window
+            return 0
+        fi
+    done
+    return 1
 }
 start_app() {
     if ((${#login[@]})); then

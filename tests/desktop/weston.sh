@@ -17,7 +17,8 @@ check "on XWayland it writes nothing" test ! -s "$work/app.log"
 env -i "${login[@]}" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" >"$work/wayland.log" 2>&1 &
 wayland_pid=$!
 started+=("$wayland_pid")
-configured() { grep -q 'xdg_toplevel@[0-9]*\.configure(' "$work/wayland.log"; }
+# An object is written interface@id up to libwayland 1.22, interface#id from 1.23.
+configured() { grep -Eq 'xdg_toplevel[@#][0-9]+\.configure\(' "$work/wayland.log"; }
 check "asked for Wayland, its toplevel is configured by the compositor" poll 20 configured
 check "the toplevel is titled Shoewise" grep -qF '.set_title("Shoewise")' "$work/wayland.log"
 check "the toplevel is fixed at 684x551" \
