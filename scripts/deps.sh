@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
-# deps.sh [run|test|bench|windows|release]: installs, from Debian's packages, whatever the command at
-# hand needs and is missing: `run` builds and shows the program, `bench` also measures it, `test` (the
-# default) builds, tests and checks everything, `windows` builds the Windows program and tests it
-# under Wine, `release` makes the release files and compares two builds of them. Needs root (or sudo)
-# when something is missing.
+# deps.sh [shot|run|test|bench|windows|release|debian13] [--list]: installs, from Debian's packages,
+# whatever the command at hand needs and is missing: `run` builds and shows the program, `bench` also
+# measures it, `test` (the default) builds, tests and checks everything, `windows` builds the Windows
+# program and tests it under Wine, `release` makes the release files and compares two builds of them;
+# `shot` is only what a screenshot of the window takes, `debian13` what scripts/debian13.sh makes its
+# roots with. Needs root (or sudo) when something is missing. With --list it only prints the
+# packages, one a line. Debian 12 and 13 have every package below under the same name.
 set -euo pipefail
 what=${1:-test}
 
+# A screenshot of the window on a private Xvfb.
+shot=(xvfb xauth x11-utils imagemagick dbus)
 # Build the program and show it, on a display or on a private Xvfb with a screenshot.
 run=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
     fonts-ipafont-gothic
-    xvfb xauth x11-utils imagemagick dbus
+    "${shot[@]}"
 )
 bench=("${run[@]}" libbenchmark-dev)
 test=(
@@ -44,17 +48,27 @@ release=(
     diffoscope-minimal
 )
 
+# The Debian 13 roots of debian13.sh are made from Debian's packages with mmdebstrap.
+debian13=(mmdebstrap)
+
 case $what in
+shot) packages=("${shot[@]}") ;;
 run) packages=("${run[@]}") ;;
+debian13) packages=("${debian13[@]}") ;;
 windows) packages=("${windows[@]}") ;;
 bench) packages=("${bench[@]}") ;;
 release) packages=("${release[@]}") ;;
 test) packages=("${test[@]}") ;;
 *)
-    echo "usage: deps.sh [run|test|bench|windows|release]" >&2
+    echo "usage: deps.sh [shot|run|test|bench|windows|release|debian13] [--list]" >&2
     exit 2
     ;;
 esac
+
+if [[ ${2:-} == --list ]]; then
+    printf '%s\n' "${packages[@]}"
+    exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do

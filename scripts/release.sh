@@ -2,7 +2,8 @@
 # release.sh [check]: the release files of the commit checked out, made so that anyone can rebuild
 # them bit for bit: dist/ with the Debian package, the Windows zip and installer, and SHA256SUMS.
 #   check   makes them twice, in two folders, minutes apart and under different umasks, and compares
-#           the two; where any file differs, diffoscope shows how, and the check fails.
+#           the two; where any file differs, diffoscope shows how, and the check fails; where none
+#           does, they are left in dist/.
 # Everything is built from a clean copy of the commit; the time every file carries is the commit's.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -48,6 +49,9 @@ trap 'rm -rf "$runs"' EXIT
 if cmp -s "$runs/first/SHA256SUMS" "$runs/second/SHA256SUMS"; then
     cat "$runs/first/SHA256SUMS"
     echo "release.sh check: both builds gave the same files"
+    mkdir -p "$root/dist"
+    rm -f "$root"/dist/*
+    cp "$runs"/first/* "$root/dist/"
     exit 0
 fi
 diff "$runs/first/SHA256SUMS" "$runs/second/SHA256SUMS" || true
