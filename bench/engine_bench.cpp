@@ -71,6 +71,12 @@ void BM_PressAceFull(benchmark::State& state)
 }
 BENCHMARK(BM_PressAceFull)->Name("pressAce");
 
+template <std::size_t... I>
+std::array<CountTrack, sizeof...(I)> copies(const CountTrack& track, std::index_sequence<I...> /*unused*/)
+{
+    return {((void)I, track)...};
+}
+
 // Undo and reset change the track, so each is timed on a batch of fresh full copies, refilled
 // outside the measured time. The reported time is per operation; the count of rounds is fixed, as the
 // library would otherwise scale it to the tiny measured time and refill for minutes.
@@ -78,11 +84,7 @@ template <typename Operation> void onFreshFullTracks(benchmark::State& state, Op
 {
     constexpr std::size_t Batch = 64;
     const CountTrack full = fullTrack(CountStyle::PerDeck);
-    static auto tracks = [&]<std::size_t... I>(std::index_sequence<I...>)
-    {
-        return std::array<CountTrack, Batch> {((void)I, full)...};
-    }
-    (std::make_index_sequence<Batch> {});
+    static auto tracks = copies(full, std::make_index_sequence<Batch> {});
     AllocationCount count(state);
     for (auto _ : state) {
         tracks.fill(full);

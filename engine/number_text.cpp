@@ -9,7 +9,7 @@ void NumberText::append(std::string_view part)
 {
     const std::size_t room = buffer_.size() - length_;
     const std::size_t count = std::min(part.size(), room);
-    std::copy_n(part.data(), count, buffer_.data() + length_);
+    std::copy_n(part.begin(), count, buffer_.begin() + length_);
     length_ += count;
 }
 

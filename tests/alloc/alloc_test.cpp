@@ -51,9 +51,12 @@ TEST(HeapCounter, CountsEveryFormOfNewAndDelete)
     int* maybe = new (std::nothrow) int(7);
     sink = maybe;
     delete maybe;
-    void* raw = ::operator new (16, std::align_val_t {32}, std::nothrow);
+    // Through pointers, so that these very overloads are called.
+    void* (*alignedNew)(std::size_t, std::align_val_t, const std::nothrow_t&) noexcept = ::operator new;
+    void (*alignedDelete)(void*, std::align_val_t, const std::nothrow_t&) noexcept = ::operator delete;
+    void* raw = alignedNew(16, std::align_val_t {32}, std::nothrow);
     sink = raw;
-    ::operator delete (raw, std::align_val_t {32}, std::nothrow);
+    alignedDelete(raw, std::align_val_t {32}, std::nothrow);
     EXPECT_EQ(newCalls() - news, 6u);
     EXPECT_EQ(deleteCalls() - deletes, 6u);
 }
