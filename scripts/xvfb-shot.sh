@@ -5,8 +5,11 @@ set -euo pipefail
 shot=$1
 shift
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+mkdir -p "$(dirname "$shot")"
+
+# The server picks a free display number itself and tells it.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x800x24 -noreset -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 bus=""
 app=""
@@ -14,10 +17,12 @@ cleanup() {
     [[ -n "$app" ]] && kill "$app" 2>/dev/null || true
     [[ -n "$bus" ]] && kill "$bus" 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
+    rm -f "$displayfile"
 }
 trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [[ -s $displayfile ]] && break; sleep 0.1; done
+[[ -s $displayfile ]] || { echo "Xvfb did not start." >&2; exit 1; }
+export DISPLAY=:$(head -n1 "$displayfile")
 
 # A session bus of our own, so that nothing autolaunches a daemon that outlives us.
 read -r address bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ')
