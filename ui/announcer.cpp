@@ -18,15 +18,4 @@ void Announcer::alsoRaiseValueChange(bool raise)
     raiseValueChange_ = raise;
 }
 
-void Announcer::announce(const QString& text)
-{
-    hide();
-    setAccessibleName(text);
-    show();
-    if (raiseValueChange_) {
-        QAccessibleValueChangeEvent event(parentWidget(), text);
-        QAccessible::updateAccessibility(&event);
-    }
-}
-
 }  // namespace shoewise

@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "systems/catalogue.h"
 #include "tests/desktop/assistive_client.h"
+#include "tests/desktop/heard.h"
 #include "tests/window/open_pages.h"
 #include "ui/announcer.h"
 #include "ui/count_page.h"
@@ -46,8 +47,9 @@ QString titleOf(systems::Role role)
 }
 
 // Records what the page tells assistive tools after an operation, in each form a platform's bridge
-// passes on: the notification's appearance (heard), and a text value change of the page the
-// announcer belongs to (heardAsValue). Every event still reaches the platform's own bridge.
+// passes on: an announcement event, or the notification's appearance where Qt has no such event
+// (heard), and a text value change of the page the announcer belongs to (heardAsValue). Every event
+// still reaches the platform's own bridge.
 class Listener : public QObject {
 public:
     Listener() { previous_ = QAccessible::installUpdateHandler(&Listener::update); }
@@ -60,12 +62,16 @@ public:
         return false;
     }
 
-    std::vector<std::string> heard;
+    inline static std::vector<std::string> heard;
     inline static std::vector<std::string> heardAsValue;
 
 private:
     static void update(QAccessibleEvent* event)
     {
+        if (std::optional<std::string> text = testing::announcementOf(*event)) {
+            EXPECT_TRUE(qobject_cast<Announcer*>(event->object())) << "announced by the page's notification";
+            heard.push_back(*text);
+        }
         if (event->type() == QAccessible::ValueChanged && qobject_cast<CountPage*>(event->object())) {
             const QVariant value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
             EXPECT_EQ(value.typeId(), QMetaType::QString);
@@ -90,6 +96,7 @@ protected:
             announcer->installEventFilter(&listener);
         form->show();
         testing::openEveryPage(*form);
+        Listener::heard.clear();
         Listener::heardAsValue.clear();
         if (qEnvironmentVariableIsSet("SHOEWISE_EXPECT_ACCESSIBLE")) {
             testing::connectAssistiveClient(*form);
@@ -112,7 +119,7 @@ protected:
     }
 
     Listener listener;  // outlives the window it listens to
-    std::vector<std::string>& heard = listener.heard;
+    std::vector<std::string>& heard = Listener::heard;
     std::unique_ptr<MainWindow> form;
 };
 
