@@ -22,6 +22,11 @@ fi
 bash scripts/deps.sh debian13
 
 readonly suite=trixie
+# Debian 12's archive keyring carries Debian 13's keys only from one of its stable updates on.
+if [[ ! -f /usr/share/keyrings/debian-archive-$suite-stable.gpg ]]; then
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debian-archive-keyring >/dev/null
+fi
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/shoewise
 mkdir -p "$cache"
 log() { printf '== Debian 13: %s\n' "$*"; }
