@@ -32,6 +32,11 @@ qt_options=(
     # Direct2D itself must stay: the platform plugin's DirectWrite font database is built with it.
     -DFEATURE_direct2d1_1=OFF
 )
+# From 6.8 on, Qt's build writes a bill of materials from each bundled library's attribution file;
+# Debian's source has none for the wintab headers that stand in below.
+if dpkg --compare-versions "$qt_version" ge 6.8; then
+    qt_options+=(-DQT_GENERATE_SBOM=OFF)
+fi
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/shoewise
 key=$( (printf '%s\n' "$qt_version" "${qt_options[@]}" && cat cmake/mingw-w64-x86_64.cmake) | sha256sum | cut -c1-12)
 qt_prefix=$cache/qt-$qt_version-mingw64-$key
