@@ -119,22 +119,23 @@ inside() {
         bash -c 'cd "$1" 2>/dev/null || cd /; shift; exec "$@"' _ "$root" "$@"
 }
 
-# The machine's own cache inside the test root too, for what the project's commands keep there (the
-# Windows Qt).
-share_cache() { bind --bind "$cache" "$work/root/.cache/shoewise"; }
+# enter_test_root: the root with what `deps.sh test` installs, sharing the machine's own cache for what
+# the project's commands keep there (the Windows Qt).
+enter_test_root() {
+    local packages
+    mapfile -t packages < <(bash scripts/deps.sh test --list)
+    enter "$(tarball test "${packages[@]}")"
+    bind --bind "$cache" "$work/root/.cache/shoewise"
+}
 
 case $what in
 run | test | bench)
-    mapfile -t packages < <(bash scripts/deps.sh test --list)
-    enter "$(tarball test "${packages[@]}")"
-    share_cache
+    enter_test_root
     log "bash scripts/$what.sh $*"
     inside bash "scripts/$what.sh" "$@"
     ;;
 shell)
-    mapfile -t packages < <(bash scripts/deps.sh test --list)
-    enter "$(tarball test "${packages[@]}")"
-    share_cache
+    enter_test_root
     if (($#)); then inside bash -c "$*"; else inside bash -i; fi
     ;;
 package)

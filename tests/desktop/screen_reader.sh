@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# screen_reader.sh PROGRAM [event|notification]: what a blind user hears. Runs Shoewise under the Orca screen reader on a
-# private display with its own session and accessibility buses, speech going to a silent sound device,
-# drives it from the keyboard alone and reads Orca's log of what it speaks as the transcript.
+# screen_reader.sh PROGRAM [event|notification]: what a blind user hears. Runs Shoewise under the
+# Orca screen reader on a private display with its own session and accessibility buses, speech going
+# to a silent sound device, drives it from the keyboard alone and reads Orca's log of what it speaks
+# as the transcript.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 program=$1
@@ -67,23 +68,27 @@ press() {
     mark=$(spoken | wc -l)
     xdotool key --delay 30 "$@"
 }
+# await TEXT SECONDS: waits until Orca says TEXT, then SECONDS more for anything it might say after.
+await() {
+    poll 10 said "$1" || echo "Orca said instead: $(since_mark | paste -sd '|')" >&2
+    sleep "$2"
+}
 # hear TEXT: Orca says TEXT after the last keys, and once: nothing said it twice.
 hear() {
-    poll 10 said "$1" || echo "Orca said instead: $(since_mark | paste -sd '|')" >&2
-    sleep 0.5
+    await "$1" 0.5
     check "Orca says \"$1\" once" test "$(times "$1")" -eq 1
 }
 # hear_last TEXT: after quick presses, the last count Orca says is TEXT, the newest. (Orca 43 reads
 # each press's announcement when it comes to it, so it may say the newest count twice.)
 last_count() { since_mark | grep -F -- "$count" | tail -n1; }
 hear_last() {
-    poll 10 said "$1" || echo "Orca said instead: $(since_mark | paste -sd '|')" >&2
-    sleep 1
+    await "$1" 1
     check "the last count Orca says is the newest, \"$1\"" grep -qF -- "$1" <<<"$(last_count)"
 }
 # A button Orca names: the name first, the role's word last.
 named_button() { since_mark | grep -qE -- "^$1 (push )?button\.?$"; }
 said_button() { since_mark | grep -qE -- ' button\.?$'; }
+said_any_page() { since_mark | grep -qE ' (panel|page tab)'; }
 # tab_to NAME: Tab on until Orca names the push button NAME, as a user listening would. NAME is a
 # pattern: 10,J,Q,K,A reads the same as one.
 tab_to() {
@@ -120,7 +125,6 @@ change_page() {
     check "Orca names the page \"$1\" when it opens" grep -qF -- "$1" <<<"$heard"
     check "changing to \"$1\" announces no count" none_match "$count" "$heard"
 }
-said_any_page() { since_mark | grep -qE ' (panel|page tab)'; }
 
 start_app "$program"
 mark=$(spoken | wc -l)
