@@ -1,7 +1,6 @@
 #include "app/platform.h"
 
 #include "program.h"
-#include "ui/announcer.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -38,9 +37,6 @@ void setUp()
     // needs them: the look-up matches file names with a pattern whose per-thread state MinGW's
     // runtime cannot free when a thread other than Qt's own ends, which crashes the program.
     QImageReader::supportedImageFormats();
-    // Qt's UI Automation bridge drops a notification's appearance but passes a text value change on
-    // to screen readers as a UI Automation notification.
-    Announcer::alsoRaiseValueChange(true);
 }
 
 // Where neither system face is installed, the face the Linux build uses, shipped beside the program

@@ -13,9 +13,4 @@ Announcer::Announcer(QWidget* parent)
     hide();  // until there is something to say; shown with its parent, it would say nothing
 }
 
-void Announcer::alsoRaiseValueChange(bool raise)
-{
-    raiseValueChange_ = raise;
-}
-
 }  // namespace shoewise

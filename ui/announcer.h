@@ -16,15 +16,7 @@ class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget* parent);
 
-    // Where texts go by notification: whether every text is also raised as a new text value of the
-    // announcer's parent, which is shown, the form some platforms' accessibility bridges pass on to
-    // screen readers in place of a notification's appearance. Set by the platform at start-up.
-    static void alsoRaiseValueChange(bool raise);
-
     void announce(const QString& text);
-
-private:
-    static inline bool raiseValueChange_ = false;
 };
 
 }  // namespace shoewise
