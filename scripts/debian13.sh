@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # debian13.sh COMMAND [ARGS...]: one of the project's commands in a Debian 13 ("trixie") root, as on a
 # fresh Debian 13 machine, from a machine of another release (Debian 12, say):
-#   run | test | bench [ARGS]   scripts/COMMAND.sh ARGS, in a root that holds what `deps.sh test` installs
+#   run | test | bench | windows [ARGS]
+#                               scripts/COMMAND.sh ARGS, in a root that holds what `deps.sh test` and
+#                               `deps.sh windows` install
 #   package DEB                 installs the package DEB with apt into a clean minimal root, as a user
 #                               would, and shows its window there, with a screenshot
 #   shell [COMMAND]             a shell in the test root, or COMMAND run by one
@@ -13,11 +15,11 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-usage="usage: debian13.sh run|test|bench [ARGS...] | package DEB | shell [COMMAND]"
+usage="usage: debian13.sh run|test|bench|windows [ARGS...] | package DEB | shell [COMMAND]"
 what=${1:?$usage}
 shift
 if [[ $(id -u) -ne 0 ]]; then
-    exec sudo --preserve-env=CI,XDG_CACHE_HOME bash "$0" "$what" "$@"
+    exec sudo --preserve-env=CI,XDG_CACHE_HOME,SOURCE_DATE_EPOCH,TZ,LC_ALL bash "$0" "$what" "$@"
 fi
 bash scripts/deps.sh debian13
 
@@ -112,24 +114,27 @@ enter() {
     bind --bind "$root/build/debian13" "$work$root/build"
 }
 
-# inside COMMAND...: runs it in the root, in the project folder, with what a login there gives.
+# inside COMMAND...: runs it in the root, in the project folder, with what a login there gives, and the
+# time and locale a reproducible build was given.
 inside() {
+    local given=() name
+    for name in SOURCE_DATE_EPOCH TZ LC_ALL; do [[ -z ${!name:-} ]] || given+=("$name=${!name}"); done
     chroot "$work" env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
+        LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" "${given[@]}" \
         bash -c 'cd "$1" 2>/dev/null || cd /; shift; exec "$@"' _ "$root" "$@"
 }
 
-# enter_test_root: the root with what `deps.sh test` installs, sharing the machine's own cache for what
-# the project's commands keep there (the Windows Qt).
+# enter_test_root: the root with what `deps.sh test` and `deps.sh windows` install, sharing the machine's
+# own cache for what the project's commands keep there (the Windows Qt).
 enter_test_root() {
     local packages
-    mapfile -t packages < <(bash scripts/deps.sh test --list)
+    mapfile -t packages < <(bash scripts/deps.sh test --list && bash scripts/deps.sh windows --list)
     enter "$(tarball test "${packages[@]}")"
     bind --bind "$cache" "$work/root/.cache/shoewise"
 }
 
 case $what in
-run | test | bench)
+run | test | bench | windows)
     enter_test_root
     log "bash scripts/$what.sh $*"
     inside bash "scripts/$what.sh" "$@"

@@ -31,7 +31,12 @@ release_into() {
     )
     mkdir -p "$out"
     rm -f "$out"/*
-    cp "$work"/build/release/shoewise_*.deb "$work"/build/windows-release/shoewise-*-win64.{zip,exe} "$out"/
+    # The Windows files are where windows.sh built them: in build/debian13/ where it used a Debian 13 root.
+    local files
+    files=$(shopt -s nullglob && printf '%s\n' "$work"/build/release/shoewise_*.deb \
+        "$work"/build/{,debian13/}windows-release/shoewise-*-win64.{zip,exe})
+    [[ $(wc -l <<<"$files") -eq 3 ]] || { echo "release.sh: not one .deb, .zip and .exe each: $files" >&2; exit 1; }
+    xargs -d '\n' cp -t "$out"/ <<<"$files"
     (cd "$out" && files=(*) && sha256sum -- "${files[@]}" >SHA256SUMS)
     rm -rf "$work"
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# windows.sh [qt|build|package|test|release]: Shoewise for 64-bit Windows, made on Debian.
+# windows.sh [qt|build|package|test|release]: Shoewise for 64-bit Windows, made on Debian 13 (or in a
+# Debian 13 root, see below).
 #   qt       builds Qt's base module for Windows from Debian's own Qt source, once; later runs reuse it
 #   build    qt, then Shoewise and its tests, cross-compiled with mingw-w64
 #   package  build, then the portable zip and the installer in build/windows
@@ -12,10 +13,16 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 what=${1:-test}
 
+# Qt for Windows is Debian 13's, 6.8 (long-term support): a machine whose own Qt is older (Debian 12's
+# 6.4) builds and tests it in a Debian 13 root, its build folder then being build/debian13/windows*.
+qt_package=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null ||
+    apt-cache policy qt6-base-dev 2>/dev/null | awk '/Candidate:/ {print $2}')
+qt_version=${qt_package%%+*}
+if ! dpkg --compare-versions "${qt_version:-0}" ge 6.8; then
+    exec bash scripts/debian13.sh windows "$what"
+fi
 bash scripts/deps.sh windows
-
-# The host's Qt provides the tools (moc, rcc, uic) and must be the very version built for Windows.
-qt_package=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+qt_package=$(dpkg-query -W -f='${Version}' qt6-base-dev)  # the one now installed
 qt_version=${qt_package%%+*}
 triplet=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 # Only what Shoewise uses: Core, Gui, Widgets, Test, the Windows platform, style and jpeg plugins,
@@ -31,12 +38,10 @@ qt_options=(
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_doubleconversion=OFF
     # Direct2D itself must stay: the platform plugin's DirectWrite font database is built with it.
     -DFEATURE_direct2d1_1=OFF
+    # Qt's build would write a bill of materials from each bundled library's attribution file; Debian's
+    # source has none for the wintab headers that stand in below.
+    -DQT_GENERATE_SBOM=OFF
 )
-# From 6.8 on, Qt's build writes a bill of materials from each bundled library's attribution file;
-# Debian's source has none for the wintab headers that stand in below.
-if dpkg --compare-versions "$qt_version" ge 6.8; then
-    qt_options+=(-DQT_GENERATE_SBOM=OFF)
-fi
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/shoewise
 key=$( (printf '%s\n' "$qt_version" "${qt_options[@]}" && cat cmake/mingw-w64-x86_64.cmake) | sha256sum | cut -c1-12)
 qt_prefix=$cache/qt-$qt_version-mingw64-$key
