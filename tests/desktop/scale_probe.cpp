@@ -1,9 +1,9 @@
 // Describes, at whatever scale the environment sets, how every caption fits its control and which
 // controls overlap or run past their page, in words that do not depend on the scale: two runs at
 // different scales must describe the same window. Fails on any clipped caption, overlap or reach past
-// an edge that the layout does not have on purpose. Prints the window's size in device pixels, can
-// save screenshots of the X window, and with --hold stays open so that the X window itself can be
-// examined.
+// an edge that the layout does not have on purpose. Prints the style and the window's size in device
+// pixels, can save screenshots of the X window, and with --hold stays open so that the X window itself
+// can be examined.
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "ui/auto_size_label.h"
@@ -16,6 +16,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -217,7 +218,12 @@ int main(int argc, char* argv[])
         pages.setCurrentIndex(0);
     }
 
-    std::printf("ratio %g\ndevice-size %dx%d\n", ratio, device.width(), device.height());
+    // The platform's own style, under the program's proxy for it.
+    const QStyle* style = form.style();
+    if (const auto* proxy = qobject_cast<const QProxyStyle*>(style))
+        style = proxy->baseStyle();
+    std::printf("style %s\nratio %g\ndevice-size %dx%d\n", style->metaObject()->className(), ratio, device.width(),
+        device.height());
     std::fflush(stdout);
     if (faults(report) > 0)
         return 1;

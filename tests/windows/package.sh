@@ -30,10 +30,15 @@ check "its manifest gives version $version" test "$(manifest_version "$exe")" = 
 
 unzip -q "$zip" -d "$work/zip"
 folder=$work/zip/shoewise-$version-win64
+# The style plugin is Qt 6.7's and later: windows11 on Windows 11, windowsvista before it.
 for file in shoewise.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
-    styles/qwindowsvistastyle.dll imageformats/qjpeg.dll licenses.txt licenses/Qt-LGPL-3.txt; do
+    styles/qmodernwindowsstyle.dll imageformats/qjpeg.dll licenses.txt licenses/Qt-LGPL-3.txt; do
     check "the zip holds $file" test -f "$folder/$file"
 done
+# qt_of DLL: the Qt version its version information gives.
+qt_of() { strings -el "$1" | grep -A1 -x ProductVersion | sed -n 2p; }
+zip_qt=$(qt_of "$folder/Qt6Core.dll")
+check "the zip carries Qt 6.8 or later ($zip_qt)" dpkg --compare-versions "$zip_qt" ge 6.8
 # Every program and DLL shipped is loaded at a random, high-entropy address and keeps its data
 # unexecutable; ours also checks its stack frames, with the checks' runtime linked in, not shipped.
 hardened() {
@@ -126,6 +131,7 @@ installed() {
     local kind=$1 what=$2 at=${3:-${folder[$1]}} other=user
     [[ $kind == user ]] && other=all
     check "$what: shoewise.exe is in $at" test -f "$(unix "$at")/shoewise.exe"
+    check "$what: with the zip's Qt" test "$(qt_of "$(unix "$at")/Qt6Core.dll")" = "$zip_qt"
     check "$what: there is one copy of it" test "$(copies)" -eq 1
     local uninstaller="\"$at\\Uninstall.exe\" /${option[$kind]}"
     printf '%s\n' DisplayName=Shoewise "DisplayVersion=$version" "Publisher=$publisher" \
