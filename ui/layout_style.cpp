@@ -2,19 +2,10 @@
 
 #include <QFontMetrics>
 #include <QStyleOption>
-#include <QTabBar>
-#include <QToolButton>
 
 #include <algorithm>
 
 namespace shoewise {
-
-void LayoutStyle::polish(QWidget* widget)
-{
-    QProxyStyle::polish(widget);
-    if (qobject_cast<QToolButton*>(widget) && qobject_cast<QTabBar*>(widget->parentWidget()))
-        widget->setFocusPolicy(Qt::NoFocus);
-}
 
 QRect LayoutStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const
 {

@@ -22,10 +22,6 @@ public:
     // The narrowest a caption is drawn, in percent of its normal width: narrower letters are hard to read.
     static constexpr int Narrowest = 75;
 
-    // A tab row's scroll arrows are for the mouse: the tab row itself takes the focus and moves with
-    // the arrow keys, so Tab never stops on an arrow.
-    void polish(QWidget* widget) override;
-    using QProxyStyle::polish;
     QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override;
     QSize sizeFromContents(
         ContentsType type, const QStyleOption* option, const QSize& contents, const QWidget* widget) const override;

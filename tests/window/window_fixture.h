@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -50,15 +49,13 @@ protected:
     // Opens a page as a user does: the tab row's arrows until the page's tab is wholly in view, then the tab.
     void openPage(QWidget* page)
     {
-        auto* pages = find<QTabWidget>(QStringLiteral("PageControl1"));
+        auto* pages = find<PageControl>(QStringLiteral("PageControl1"));
         ASSERT_NE(pages, nullptr);
         const int index = pages->indexOf(page);
         ASSERT_GE(index, 0);
         QTabBar* bar = pages->tabBar();
-        QToolButton* earlier = nullptr;
-        QToolButton* later = nullptr;
-        for (QToolButton* arrow : bar->findChildren<QToolButton*>())
-            (arrow->arrowType() == Qt::LeftArrow ? earlier : later) = arrow;
+        QToolButton* earlier = pages->scrollArrow(PageControl::Scroll::Earlier);
+        QToolButton* later = pages->scrollArrow(PageControl::Scroll::Later);
         const int inView = earlier && earlier->isVisible() ? std::min(earlier->x(), later->x()) : bar->width();
         for (int step = 0; step < pages->count(); ++step) {
             const QRect tab = bar->tabRect(index);

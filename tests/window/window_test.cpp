@@ -125,6 +125,28 @@ TEST_F(Window, EveryControlFollowsItsSystemData)
     }
 }
 
+// Tab, from the tab row, goes through the page's controls and back, never stopping on the tab row's
+// scroll arrows; a tool button given to a tab keeps its stop.
+TEST_F(Window, TabSkipsOnlyTheScrollArrows)
+{
+    PageControl* pages = pageControl(*form);
+    pages->setCurrentIndex(0);
+    ASSERT_TRUE(pages->scrollArrow(PageControl::Scroll::Later)->isEnabled()) << "no arrow to skip";
+    auto* given = new QToolButton(pages->tabBar());
+    given->setObjectName(QStringLiteral("GivenToTab"));
+    pages->tabBar()->setTabButton(0, QTabBar::RightSide, given);
+    pages->tabBar()->setFocus();
+    QStringList stops;
+    do {
+        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+        stops << form->focusWidget()->objectName();
+    } while (form->focusWidget() != pages->tabBar() && stops.size() < 20);
+    EXPECT_TRUE(stops.contains(QStringLiteral("GivenToTab"))) << stops.join(u' ').toStdString();
+    EXPECT_TRUE(stops.contains(QStringLiteral("Button7"))) << stops.join(u' ').toStdString();
+    EXPECT_FALSE(stops.contains(QStringLiteral("ScrollRightButton"))) << stops.join(u' ').toStdString();
+    EXPECT_EQ(form->focusWidget(), pages->tabBar()) << "Tab never came back to the tab row";
+}
+
 TEST_F(Window, NoPlaceholderEverShows)
 {
     const QStringList placeholders = {"XXX", "-0.125", "-0.15", "Az", "AZ", "bcm"};
