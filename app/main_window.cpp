@@ -37,8 +37,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(QString::fromUtf8(program::Name));
     QIcon icon;
     for (const icons::Icon& pixels : icons::WindowIcons) {
-        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.pixels), pixels.size,
-            pixels.size, QImage::Format_ARGB32_Premultiplied)));
+        icon.addPixmap(QPixmap::fromImage(QImage(pixels.pixels, pixels.size, pixels.size, QImage::Format_RGBA8888)));
     }
     setWindowIcon(icon);
     setFixedSize(ClientSize);

@@ -1,4 +1,5 @@
 #include "app/platform.h"
+#include "app/platform_choice_linux.h"
 
 #include <QGuiApplication>
 

@@ -22,11 +22,6 @@ QStringList systemFaces()
 
 // Windows itself keeps a topmost window above the others, shows it without activating it and lets it
 // place itself: nothing to choose, nothing to settle before Qt starts.
-QByteArray choosePlatform(const Environment& /*environment*/, int /*argc*/, const char* const* /*argv*/)
-{
-    return {};
-}
-
 void prepare(int /*argc*/, char** /*argv*/)
 {
 }

@@ -1,4 +1,4 @@
-#include "app/platform.h"
+#include "app/platform_choice_linux.h"
 
 #include <gtest/gtest.h>
 
