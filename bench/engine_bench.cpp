@@ -2,7 +2,7 @@
 // history. Each benchmark also counts the heap allocations made inside its timed loop, per operation.
 #include "engine/count_track.h"
 #include "engine/number_text.h"
-#include "tests/alloc/heap_counter.h"
+#include "tools/heap_counter/heap_counter.h"
 
 #include <benchmark/benchmark.h>
 

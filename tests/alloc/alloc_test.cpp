@@ -1,4 +1,4 @@
-#include "heap_counter.h"
+#include "tools/heap_counter/heap_counter.h"
 
 #include "engine/count_track.h"
 

@@ -1,4 +1,4 @@
-#include "heap_counter.h"
+#include "tools/heap_counter/heap_counter.h"
 
 #include <atomic>
 #include <cstdlib>
