@@ -15,26 +15,10 @@ cmake --build "$build" --target bench_startup_shoewise bench_startup_bare bench_
     >/dev/null
 bin=$root/$build/bench
 
-work=$(mktemp -d)
-xvfb=""
-bus=""
-cleanup() {
-    [[ -n "$bus" ]] && kill "$bus" 2>/dev/null || true
-    [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-display=:$((150 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -noreset -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-# A session bus of our own, so that nothing autolaunches a daemon that outlives us.
-read -r address bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ')
-export DBUS_SESSION_BUS_ADDRESS=$address
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+# A private X display and session bus, and a work folder ($work), all ended with the script.
+source tests/desktop/session.sh
+start_x 1280x800
+start_bus
 
 # One start-up run: "<platform> <name> <figures>" appended to $work/startup. The launch time is taken
 # by the shell itself, without a fork, so the program can count its own loading.

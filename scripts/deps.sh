@@ -10,7 +10,7 @@ set -euo pipefail
 what=${1:-test}
 
 # A screenshot of the window on a private Xvfb.
-shot=(xvfb xauth x11-utils imagemagick dbus)
+shot=(xvfb xauth x11-utils xdotool imagemagick dbus)
 # Build the program and show it, on a display or on a private Xvfb with a screenshot.
 run=(
     cmake ninja-build g++ pkg-config
