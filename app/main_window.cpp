@@ -20,17 +20,8 @@
 
 namespace shoewise {
 
-namespace {
-
-// Windows gives a window a resizable frame unless told it is fixed; other systems ignore that hint.
-constexpr Qt::WindowFlags WindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint
-    | Qt::MSWindowsFixedSizeDialogHint;
-
-}  // namespace
-
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent, WindowFlags)
+    : QWidget(parent, Flags)
 {
     setObjectName(QStringLiteral("Form1"));
     setAccessibleRole(*this, QAccessible::Window);  // a frame, whose title a screen reader reads out

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program.h"
+
 #include <QWidget>
 
 namespace shoewise {
@@ -15,7 +17,11 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr QSize ClientSize {684, 551};
+    static constexpr QSize ClientSize {program::WindowWidth, program::WindowHeight};
+    // Windows gives a window a resizable frame unless told it is fixed; other systems ignore that hint.
+    static constexpr Qt::WindowFlags Flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint
+        | Qt::MSWindowsFixedSizeDialogHint;
 
     explicit MainWindow(QWidget* parent = nullptr);
 

@@ -1,5 +1,6 @@
 #include "app/platform.h"
 #include "app/platform_choice_linux.h"
+#include "program.h"
 
 #include <QGuiApplication>
 
@@ -64,7 +65,8 @@ void prepare(int argc, char** argv)
 void setUp()
 {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        std::fputs("Shoewise: on Wayland, keeping this window above other windows is left to the compositor\n", stderr);
+        std::fprintf(stderr, "%s: on Wayland, keeping this window above other windows is left to the compositor\n",
+            program::Name);
 }
 
 // Qt's first font look-up would read the whole configuration again if the reading still ran.
@@ -78,7 +80,7 @@ void prepareFaces()
 // face stands in for it.
 QStringList windowFaces()
 {
-    return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")};
+    return {QString::fromUtf8(program::WindowsFaceJapanese), QString::fromUtf8(program::LinuxFace)};
 }
 
 }  // namespace shoewise::platform

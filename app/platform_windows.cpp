@@ -12,10 +12,9 @@ namespace shoewise::platform {
 
 namespace {
 
-// Windows names the face in Japanese on a Japanese system and in English elsewhere.
 QStringList systemFaces()
 {
-    return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic")};
+    return {QString::fromUtf8(program::WindowsFaceJapanese), QString::fromUtf8(program::WindowsFace)};
 }
 
 }  // namespace
@@ -48,7 +47,7 @@ void prepareFaces()
 
 QStringList windowFaces()
 {
-    return systemFaces() + QStringList {QStringLiteral("IPAPGothic")};
+    return systemFaces() + QStringList {QString::fromUtf8(program::LinuxFace)};
 }
 
 }  // namespace shoewise::platform

@@ -16,6 +16,8 @@ struct Icon {
 
 ")
 set(table "inline constexpr Icon WindowIcons[] = {\n")
+cmake_path(GET OUTPUT PARENT_PATH folder)
+file(MAKE_DIRECTORY ${folder})
 foreach(picture IN LISTS PICTURES)
     execute_process(COMMAND ${CONVERT} ${picture} -format "%w %h" info: OUTPUT_VARIABLE size COMMAND_ERROR_IS_FATAL ANY)
     string(REPLACE " " ";" size "${size}")

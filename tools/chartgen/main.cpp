@@ -3,6 +3,7 @@
 // The result is committed as assets/strategy-chart.jpg; run this again after changing the table
 // or the layout.
 
+#include "program.h"
 #include "tools/chartgen/strategy_chart.h"
 
 #include <QFont>
@@ -24,7 +25,7 @@ namespace {
 namespace chart = shoewise::chart;
 namespace lay = shoewise::chart::layout;
 
-const QString kFontFamily = QStringLiteral("IPAPGothic");
+const QString kFontFamily = QString::fromUtf8(shoewise::program::LinuxFace);
 constexpr int kQuality = 92;
 
 const QColor kInk(0, 0, 0);

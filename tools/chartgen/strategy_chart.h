@@ -4,6 +4,8 @@
 // picture. The generator draws from this and the tests read the picture back against it, so the
 // picture cannot drift from the table unnoticed.
 
+#include "program.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -44,8 +46,8 @@ Action actionByIndex(int index);  // 0..kActionCount-1, in legend order
 // Picture geometry. Every cell is surrounded by one-pixel grid lines; cellRect() is the coloured
 // area inside them.
 namespace layout {
-inline constexpr int kImageWidth = 343;
-inline constexpr int kImageHeight = 503;
+inline constexpr int kImageWidth = program::ChartWidth;
+inline constexpr int kImageHeight = program::ChartHeight;
 
 inline constexpr int kTitleTop = 2;
 inline constexpr int kTitleHeight = 18;
