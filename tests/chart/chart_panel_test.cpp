@@ -43,11 +43,14 @@ TEST_P(ChartPanelOrder, DecodesOnceAndDrawsUnscaledAtTopLeft)
     panel.repaint();
     EXPECT_EQ(panel.decodeCount(), 1);
 
-    ASSERT_EQ(panel.image().size(), QSize(343, 503));
-    EXPECT_EQ(shown.copy(0, 0, 343, 503), panel.image().convertToFormat(QImage::Format_RGB32));
+    constexpr int width = SHOEWISE_EXPECTED_CHART_WIDTH;
+    constexpr int height = SHOEWISE_EXPECTED_CHART_HEIGHT;
+    ASSERT_EQ(panel.image().size(), QSize(width, height));
+    EXPECT_EQ(shown.copy(0, 0, width, height), panel.image().convertToFormat(QImage::Format_RGB32));
     // The spare column on the right and row at the bottom show the background, not the chart.
-    EXPECT_EQ(shown.copy(343, 0, 2, 505), QImage(shown.copy(344, 504, 1, 1).scaled(2, 505)));
-    EXPECT_EQ(shown.copy(0, 503, 345, 2), QImage(shown.copy(344, 504, 1, 1).scaled(345, 2)));
+    const QImage background = shown.copy(width + 1, height + 1, 1, 1);
+    EXPECT_EQ(shown.copy(width, 0, 2, height + 2), QImage(background.scaled(2, height + 2)));
+    EXPECT_EQ(shown.copy(0, height, width + 2, 2), QImage(background.scaled(width + 2, 2)));
 
     // Closed before its first paint, while the decode may still be running.
     ChartPanel unpainted;

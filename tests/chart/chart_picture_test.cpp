@@ -82,7 +82,7 @@ protected:
 
 TEST_F(ChartPicture, IsABaselineJfifColourJpegWithoutSubsampling)
 {
-    EXPECT_EQ(image.size(), QSize(343, 503));
+    EXPECT_EQ(image.size(), QSize(SHOEWISE_EXPECTED_CHART_WIDTH, SHOEWISE_EXPECTED_CHART_HEIGHT));
     EXPECT_GE(bytes.indexOf(QByteArray("\xFF\xC0", 2)), 0) << "no baseline frame header";
 
     // The file decoded above, so libjpeg's default (exiting) error handler is safe here.

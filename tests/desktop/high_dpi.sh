@@ -15,23 +15,24 @@ export QT_QPA_PLATFORM=xcb
 QT_SCALE_FACTOR=1 "$probe" --report "$work/scale1.txt" --shots "$shots/scale1" >"$work/scale1.out" 2>"$work/scale1.err" \
     || fail "the probe failed at scale 1: $(cat "$work/scale1.err")"
 cat "$work/scale1.out"
-check "at scale 1 the window is 684x551 device pixels" grep -qx 'device-size 684x551' "$work/scale1.out"
+check "at scale 1 the window is $expected_size device pixels" grep -qx "device-size $expected_size" "$work/scale1.out"
 
 QT_SCALE_FACTOR=2 "$probe" --report "$work/scale2.txt" --shots "$shots/scale2" --hold >"$work/scale2.out" 2>"$work/scale2.err" &
 started+=($!)
 poll 30 grep -qx ready "$work/scale2.out" || fail "the probe did not get ready at scale 2: $(cat "$work/scale2.err")"
 cat "$work/scale2.out"
-check "at scale 2 the window is 1368x1102 device pixels" grep -qx 'device-size 1368x1102' "$work/scale2.out"
-check "at scale 2 the screenshots are 1368x1102" \
-    bash -c '[[ $(grep -c "^screenshot .* 1368x1102$" "$1") -eq 2 ]]' _ "$work/scale2.out"
+width=$((2 * EXPECTED_WINDOW_WIDTH)) height=$((2 * EXPECTED_WINDOW_HEIGHT))
+check "at scale 2 the window is ${width}x$height device pixels" grep -qx "device-size ${width}x$height" "$work/scale2.out"
+check "at scale 2 the screenshots are ${width}x$height" \
+    bash -c '[[ $(grep -c "^screenshot .* $2$" "$1") -eq 2 ]]' _ "$work/scale2.out" "${width}x$height"
 
 # The X window itself, as any other program sees it.
 window=$(xwininfo -root -tree | awk '/"Shoewise": \("/ {print $1; exit}')
-check "at scale 2 the X window is 1368x1102" \
-    bash -c 'xwininfo -id "$1" | grep -q "Width: 1368" && xwininfo -id "$1" | grep -q "Height: 1102"' _ "$window"
+check "at scale 2 the X window is ${width}x$height" \
+    bash -c 'xwininfo -id "$1" | grep -q "Width: $2$" && xwininfo -id "$1" | grep -q "Height: $3$"' _ "$window" "$width" "$height"
 hints=$(xprop -id "$window" WM_NORMAL_HINTS)
-check "at scale 2 the size hints fix the size at 1368x1102" \
-    bash -c 'grep -q "minimum size: 1368 by 1102" <<<"$1" && grep -q "maximum size: 1368 by 1102" <<<"$1"' _ "$hints"
+check "at scale 2 the size hints fix the size at ${width}x$height" \
+    bash -c 'grep -q "minimum size: $2 by $3" <<<"$1" && grep -q "maximum size: $2 by $3" <<<"$1"' _ "$hints" "$width" "$height"
 
 lines=$(wc -l <"$work/scale1.txt")
 check "the description covers every control ($lines lines)" test "$lines" -ge 150
@@ -39,7 +40,7 @@ check "every caption fits, overlaps and stays on its page at 2 as at 1" \
     diff -u "$work/scale1.txt" "$work/scale2.txt"
 # Halved, the picture at 2 must look like the one at 1; two different pages differ about four times more.
 for page in 1 13; do
-    convert "$shots/scale2-page$page.png" -resize '684x551!' "$work/halved.png"
+    convert "$shots/scale2-page$page.png" -resize "$expected_size!" "$work/halved.png"
     rmse=$(compare -metric RMSE "$shots/scale1-page$page.png" "$work/halved.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/' || true)
     check "page $page at scale 2, halved, looks like it does at 1 (RMSE $rmse)" awk -v e="$rmse" 'BEGIN {exit !(e < 0.1)}'
 done

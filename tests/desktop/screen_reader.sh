@@ -115,7 +115,7 @@ quiet() {
 # change_page CAPTION: Ctrl+Tab until Orca names the page; no count is announced on the way.
 change_page() {
     local _ heard=""
-    for _ in $(seq 14); do
+    for _ in $(seq "$EXPECTED_PAGES"); do
         press ctrl+Tab
         poll 5 said_any_page || true
         quiet

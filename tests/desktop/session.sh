@@ -2,6 +2,9 @@
 # accessibility bus and window manager, and ends each of them, by the process id it was started with,
 # when the test ends.
 set -euo pipefail
+# What the user must see, as every test expects it.
+source "$(dirname "${BASH_SOURCE[0]}")/../expected.sh"
+readonly expected_size="${EXPECTED_WINDOW_WIDTH}x$EXPECTED_WINDOW_HEIGHT"  # the window's, as WIDTHxHEIGHT
 
 readonly SKIP=77
 # Sizes are checked in pixels: a scale from the caller's desktop would change them.

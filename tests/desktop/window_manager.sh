@@ -66,9 +66,10 @@ sleep 1
 [[ $keeps_focus == no ]] || check "a second later the focus is still where it was" focused "$other"
 
 hints=$(prop "$window" WM_NORMAL_HINTS)
-check "the size hints fix the size at 684x551" \
-    bash -c 'grep -q "minimum size: 684 by 551" <<<"$1" && grep -q "maximum size: 684 by 551" <<<"$1"' _ "$hints"
-check "the client area is 684x551" test "$(size "$window")" = 684x551
+check "the size hints fix the size at $expected_size" \
+    bash -c 'grep -q "minimum size: $2 by $3" <<<"$1" && grep -q "maximum size: $2 by $3" <<<"$1"' _ "$hints" \
+    "$EXPECTED_WINDOW_WIDTH" "$EXPECTED_WINDOW_HEIGHT"
+check "the client area is $expected_size" test "$(size "$window")" = "$expected_size"
 
 # The frame, title bar included, stands in the middle of the work area (within a pixel of rounding).
 # Under Wine the program centres the frame Wine would draw for Windows, whose top edge Wine 10 makes
@@ -88,8 +89,8 @@ work_area() {
 read -r ax ay aw ah < <(work_area)
 read -r cx cy < <(place "$window")
 centred() {
-    local left=$((cx - fl - ax)) right=$((ax + aw - (cx + 684 + fr)))
-    local top=$((cy - ft - ay)) bottom=$((ay + ah - (cy + 551 + fb)))
+    local left=$((cx - fl - ax)) right=$((ax + aw - (cx + EXPECTED_WINDOW_WIDTH + fr)))
+    local top=$((cy - ft - ay)) bottom=$((ay + ah - (cy + EXPECTED_WINDOW_HEIGHT + fb)))
     echo "frame margins to the work area: left $left right $right top $top bottom $bottom"
     (((left - right) ** 2 <= 1 && (top - bottom) ** 2 <= slack ** 2))
 }
@@ -102,13 +103,13 @@ check "the window manager offers minimise" grep -q _NET_WM_ACTION_MINIMIZE <<<"$
 
 xdotool windowsize "$window" 900 700
 sleep 0.5
-check "resizing the window itself leaves it 684x551" test "$(size "$window")" = 684x551
+check "resizing the window itself leaves it $expected_size" test "$(size "$window")" = "$expected_size"
 wmctrl -i -r "$window" -e 0,-1,-1,1000,750
 sleep 0.5
-check "resizing through the window manager leaves it 684x551" test "$(size "$window")" = 684x551
+check "resizing through the window manager leaves it $expected_size" test "$(size "$window")" = "$expected_size"
 wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
 sleep 0.5
-check "maximising leaves it 684x551" test "$(size "$window")" = 684x551
+check "maximising leaves it $expected_size" test "$(size "$window")" = "$expected_size"
 check "maximising is refused" bash -c '! xprop -id "$1" _NET_WM_STATE | grep -q MAXIMIZED' _ "$window"
 
 # Window managers may still offer full screen, and some stretch the window over the screen for it.
@@ -122,7 +123,7 @@ else
     sleep 0.5
     check "full screen is refused" poll 5 not_fullscreen "$window"
     sleep 0.5
-    check "full screen leaves it 684x551" test "$(size "$window")" = 684x551
+    check "full screen leaves it $expected_size" test "$(size "$window")" = "$expected_size"
     check "full screen leaves it where it was" test "$(place "$window")" = "$before"
 fi
 
@@ -138,6 +139,6 @@ check "minimising makes it iconic" iconic "$window"
 check "minimising marks it hidden" has_state "$window" _NET_WM_STATE_HIDDEN
 wmctrl -i -a "$window"
 poll 5 bash -c '! xprop -id "$1" WM_STATE | grep -q Iconic' _ "$window"
-check "restored, it is 684x551" test "$(size "$window")" = 684x551
+check "restored, it is $expected_size" test "$(size "$window")" = "$expected_size"
 check "restored, it stacks above the other window" stacked_above "$window" "$other"
 finish

@@ -77,7 +77,7 @@ TEST(ReferenceModel, TableHasEveryPageOnceInSlotOrder)
 {
     std::set<std::string_view> names;
     std::size_t expectedNames = 0;
-    ASSERT_EQ(systems().size(), 14u);
+    ASSERT_EQ(systems().size(), std::size_t {SHOEWISE_EXPECTED_PAGES});
     for (const System& system : systems()) {
         EXPECT_EQ(&system, &systemAt(system.slot));
         names.insert(system.page);

@@ -19,7 +19,7 @@ using Window = WindowTest;
 TEST_F(Window, FixedTopmostWindowWithoutMaximise)
 {
     EXPECT_EQ(form->windowTitle(), "Shoewise");
-    EXPECT_EQ(form->size(), QSize(684, 551));
+    EXPECT_EQ(form->size(), QSize(SHOEWISE_EXPECTED_WINDOW_WIDTH, SHOEWISE_EXPECTED_WINDOW_HEIGHT));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     const Qt::WindowFlags flags = form->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
@@ -157,10 +157,10 @@ TEST_F(Window, NoPlaceholderEverShows)
 TEST_F(Window, CaptionsRenderInTheProportionalGothic)
 {
     for (const char* name : {"Label5", "Label4", "Label3", "Label16"})
-        EXPECT_EQ(QFontInfo(label(name)->font()).family(), QStringLiteral("IPAPGothic")) << name;
+        EXPECT_EQ(QFontInfo(label(name)->font()).family(), QStringLiteral(SHOEWISE_EXPECTED_FACE)) << name;
     for (const char* name : {"Button4", "Button7"})
-        EXPECT_EQ(QFontInfo(button(name)->font()).family(), QStringLiteral("IPAPGothic")) << name;
-    EXPECT_EQ(QFontInfo(form->font()).family(), QStringLiteral("IPAPGothic"));
+        EXPECT_EQ(QFontInfo(button(name)->font()).family(), QStringLiteral(SHOEWISE_EXPECTED_FACE)) << name;
+    EXPECT_EQ(QFontInfo(form->font()).family(), QStringLiteral(SHOEWISE_EXPECTED_FACE));
     EXPECT_EQ(form->font().pixelSize(), 12);
 }
 
@@ -189,8 +189,8 @@ TEST_F(Window, EveryCaptionFitsItsBox)
     }
     QLabel* footer = label("Label16");
     EXPECT_GE(footer->height(), footer->fontMetrics().height());
-    EXPECT_LE(footer->y() + footer->height(), 551);
-    EXPECT_LE(footer->x() + footer->width(), 684);
+    EXPECT_LE(footer->y() + footer->height(), SHOEWISE_EXPECTED_WINDOW_HEIGHT);
+    EXPECT_LE(footer->x() + footer->width(), SHOEWISE_EXPECTED_WINDOW_WIDTH);
 }
 
 TEST(WindowLocale, DecimalSeparatorFollowsTheLocale)

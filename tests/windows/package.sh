@@ -60,7 +60,7 @@ pages() {
     mkdir -p "$where"
     start_app env "$@" "$build/wine-run.sh" "$program"
     xdotool windowactivate --sync "$app_window"
-    for page in $(seq -w 1 14); do
+    for page in $(seq -w 1 "$EXPECTED_PAGES"); do
         sleep 0.7
         import -window "$app_window" "$where/page$page.png"
         xdotool key ctrl+Tab

@@ -25,8 +25,9 @@ for windows in win10 win11; do
         run "$build/scale_probe.exe" --report "$work/report$dpi.txt" 2>"$work/probe.err" | tr -d '\r' >"$work/probe.out" \
             || { cat "$work/probe.err"; fail "the scale probe failed on $at"; }
         check "on $at the style is ${style[$windows]}" grep -qx "style ${class[$windows]}" "$work/probe.out"
-        size=$(awk -v s="$dpi" 'BEGIN {printf "%dx%d", int(684 * s / 96 + 0.5), int(551 * s / 96 + 0.5)}')
-        check "on $at the window is $size device pixels" grep -qx "device-size $size" "$work/probe.out"
+        scaled=$(awk -v s="$dpi" -v w="$EXPECTED_WINDOW_WIDTH" -v h="$EXPECTED_WINDOW_HEIGHT" \
+            'BEGIN {printf "%dx%d", int(w * s / 96 + 0.5), int(h * s / 96 + 0.5)}')
+        check "on $at the window is $scaled device pixels" grep -qx "device-size $scaled" "$work/probe.out"
         check "on $at every caption fits and overlaps as at 96 dpi" diff "$work/report96.txt" "$work/report$dpi.txt"
         if [[ $dpi != 120 ]]; then
             run "$build/shoewise_pageshots.exe" "$build/screenshots/${style[$windows]}/dpi$dpi" \
