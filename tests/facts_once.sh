@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # facts_once.sh FACTS_SH SOURCE_DIR: each fact of the project is stated in one place: the version,
-# application id, homepage, window size, faces, chart size and oldest Qt in the top-level
+# application id, homepage, window size, faces, chart size, oldest Qt and long description in the top-level
 # CMakeLists.txt, the authors in LICENSE. Everything else, C++, CMake, shell and Python alike, is
 # made from them or reads them (FACTS_SH is what the build wrote for the shell); only the tests keep
 # their own expectation of what the user sees, once, in tests/expected.sh. Documents and comments may
@@ -39,4 +39,5 @@ check "Linux face" "$SHOEWISE_LINUX_FACE" yes CMakeLists.txt tests/expected.sh
 check "chart width" "$SHOEWISE_CHART_WIDTH" yes CMakeLists.txt tests/expected.sh
 check "chart height" "$SHOEWISE_CHART_HEIGHT" yes CMakeLists.txt tests/expected.sh
 check "oldest Qt" "Qt6 $SHOEWISE_QT_MINIMUM" no CMakeLists.txt
+check "long description" "$SHOEWISE_LONG_DESCRIPTION_START" no CMakeLists.txt
 exit $status
