@@ -3,9 +3,7 @@
 # start-up and peak memory of the real window against a Qt window of the same size and flags with one
 # label (the anchor) and with nothing in it, under Xvfb and offscreen, RUNS times each (default 11), alternating; click to repaint under Xvfb;
 # the count engine; the chart decode. Prints one Markdown table: each figure, its target, whether met.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+source "$(dirname "$0")/lib.sh"
 runs=${1:-11}
 build=build/bench-release
 

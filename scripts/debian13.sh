@@ -12,15 +12,12 @@
 # list. Each run unpacks a fresh root, brings it up to date with the release's updates, and keeps the
 # tarball up to date too. The project folder has the same path inside; its build/ is the root's own
 # (build/debian13/ outside). Needs root (or sudo).
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+source "$(dirname "$0")/lib.sh"
 usage="usage: debian13.sh run|test|bench|windows [ARGS...] | package DEB | shell [COMMAND]"
 what=${1:?$usage}
 shift
-if [[ $(id -u) -ne 0 ]]; then
-    exec sudo --preserve-env=CI,XDG_CACHE_HOME,SOURCE_DATE_EPOCH,TZ,LC_ALL bash "$0" "$what" "$@"
-fi
+# The whole script runs as root: it mounts and enters roots.
+[[ $(id -u) -eq 0 ]] || exec sudo --preserve-env=CI,XDG_CACHE_HOME,SOURCE_DATE_EPOCH,TZ,LC_ALL bash "$0" "$what" "$@"
 bash scripts/deps.sh debian13
 
 readonly suite=trixie

@@ -6,7 +6,7 @@
 # `shot` is only what a screenshot of the window takes, `debian13` what scripts/debian13.sh makes its
 # roots with. Needs root (or sudo) when something is missing. With --list it only prints the
 # packages, one a line. Debian 12 and 13 have every package below under the same name.
-set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 what=${1:-test}
 
 # A screenshot of the window on a private Xvfb.
@@ -79,8 +79,6 @@ done
 
 if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
-    sudo=""
-    [[ $(id -u) -eq 0 ]] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi

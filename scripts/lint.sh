@@ -4,9 +4,7 @@
 # lint.sh --windows WINDOWS_BUILD [LINUX_BUILD]: clang-tidy over the sources only the Windows build
 # compiles, those of WINDOWS_BUILD's compile database that LINUX_BUILD's lacks, with the cross build's
 # own compile lines. The other checks need no compile database and already read every file.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+source "$(dirname "$0")/lib.sh"
 jobs=$(nproc)
 
 # The program's own sources, and the chart table its committed picture is drawn from.

@@ -5,9 +5,7 @@
 #           the two; where any file differs, diffoscope shows how, and the check fails; where none
 #           does, they are left in dist/.
 # Everything is built from a clean copy of the commit; the time every file carries is the commit's.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+source "$(dirname "$0")/lib.sh"
 what=${1:-}
 commit=$(git rev-parse HEAD)
 [[ -z $(git status --porcelain --untracked-files=no) ]] || echo "release.sh: uncommitted changes are left out" >&2

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Shoewise and runs it. Without a display it runs the program under
 # Xvfb, saves a screenshot of the window, says where, and ends.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+source "$(dirname "$0")/lib.sh"
 
 bash scripts/deps.sh run
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null

@@ -4,9 +4,7 @@
 # every test there too (the leak checker included); then with ThreadSanitizer the tests whose start-up
 # and chart run helper threads; then the static checks. --no-sanitizers leaves out the two sanitizer
 # runs, for a second Debian release whose compiler's sanitizers another run has already had.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+source "$(dirname "$0")/lib.sh"
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 sanitizers=yes

@@ -8,9 +8,7 @@
 #            pages, window on Xvfb with openbox, zip, installer, scales); the default
 #   release  qt, then only the zip and the installer, without the tests, in build/windows-release
 # Installs what is missing from Debian's packages; needs root (or sudo) when something is.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+source "$(dirname "$0")/lib.sh"
 what=${1:-test}
 
 # Qt for Windows is Debian 13's, 6.8 (long-term support): a machine whose own Qt is older (Debian 12's
@@ -64,17 +62,15 @@ build_qt() {
 
     # Debian's source of the very Qt the host has, through the host's own archive entries.
     if ! apt-get source --print-uris "qt6-base=$qt_package" >/dev/null 2>&1; then
-        local sudo=""
-        [[ $(id -u) -eq 0 ]] || sudo="sudo"
         for list in /etc/apt/sources.list.d/*.sources; do
             [[ $list == */shoewise-source-* ]] && continue
             grep -q '^Types: deb$' "$list" || continue
-            sed 's/^Types: deb$/Types: deb-src/' "$list" | $sudo tee "/etc/apt/sources.list.d/shoewise-source-$(basename "$list")" >/dev/null
+            sed 's/^Types: deb$/Types: deb-src/' "$list" | as_root tee "/etc/apt/sources.list.d/shoewise-source-$(basename "$list")" >/dev/null
         done
         if [[ -f /etc/apt/sources.list ]]; then
-            sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | $sudo tee /etc/apt/sources.list.d/shoewise-source.list >/dev/null
+            sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | as_root tee /etc/apt/sources.list.d/shoewise-source.list >/dev/null
         fi
-        $sudo apt-get update -qq
+        as_root apt-get update -qq
     fi
     (cd "$work" && apt-get source -qq "qt6-base=$qt_package" >"$work/source.log" 2>&1) || {
         tail -n 20 "$work/source.log"
