@@ -2,6 +2,8 @@
 
 #include <QTabWidget>
 
+#include <cstdint>
+
 class QToolButton;
 
 namespace shoewise {
@@ -16,7 +18,7 @@ class PageControl : public QTabWidget {
     Q_OBJECT
 
 public:
-    enum class Scroll { Earlier, Later };
+    enum class Scroll : std::uint8_t { Earlier, Later };
 
     explicit PageControl(QWidget* parent = nullptr);
 
