@@ -18,7 +18,7 @@ run=(
     fonts-ipafont-gothic
     "${shot[@]}"
 )
-bench=("${run[@]}" libbenchmark-dev)
+bench=("${run[@]}" libbenchmark-dev python3)
 test=(
     "${bench[@]}"
     googletest libgtest-dev
