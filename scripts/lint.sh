@@ -30,18 +30,8 @@ windows() {
             cmake -S . -B "$linux" -G Ninja -DBUILD_TESTING=OFF >/dev/null
         fi
     fi
-    # Compared by real path, named as the Windows database names them, for run-clang-tidy to match.
     local files
-    mapfile -t files < <(git ls-files -z -- "${program_paths[@]}" |
-        python3 -c '
-import json, os, sys
-def entries(build):
-    with open(os.path.join(build, "compile_commands.json")) as db:
-        return {os.path.realpath(e["file"]): e["file"] for e in json.load(db)}
-windows, linux = entries(sys.argv[1]), entries(sys.argv[2])
-program = {os.path.realpath(f) for f in sys.stdin.read().split("\0") if f}
-for path in sorted(set(windows) - set(linux) & program):
-    print(windows[path])' "$build" "$linux")
+    mapfile -t files < <(git ls-files -z -- "${program_paths[@]}" | python3 scripts/compile_db.py only-in "$build" "$linux")
     echo "clang-tidy, Windows only: ${#files[@]} files: ${files[*]#"$root/"}"
     ((${#files[@]})) || return 0
 
@@ -51,12 +41,7 @@ for path in sorted(set(windows) - set(linux) & program):
     # are taken from the compiler itself; its private folders (intrinsics, fixed headers) clang has
     # its own of.
     local compiler target private dir
-    compiler=$(python3 -c '
-import json, shlex, sys
-with open(sys.argv[1]) as db:
-    entry = next(e for e in json.load(db) if e["file"] == sys.argv[2])
-print(entry["arguments"][0] if "arguments" in entry else shlex.split(entry["command"])[0])' \
-        "$build/compile_commands.json" "${files[0]}")
+    compiler=$(python3 scripts/compile_db.py compiler "$build" "${files[0]}")
     target=$("$compiler" -dumpmachine)
     private=$(dirname "$(realpath "$("$compiler" -print-libgcc-file-name)")")
     local args=(-extra-arg=--target="$target")
