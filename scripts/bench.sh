@@ -5,6 +5,7 @@
 # the count engine; the chart decode. Prints one Markdown table (bench/report.py): each figure, its
 # target (bench/targets.json), whether met.
 source "$(dirname "$0")/lib.sh"
+cd "$root"
 runs=${1:-11}
 build=build/bench-release
 
@@ -15,7 +16,7 @@ cmake --build "$build" --target bench_startup_shoewise bench_startup_bare bench_
 bin=$root/$build/bench
 
 # A private X display and session bus, and a work folder ($work), all ended with the script.
-source tests/desktop/session.sh
+begin_session
 start_x 1280x800
 start_bus
 

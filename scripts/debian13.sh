@@ -13,6 +13,7 @@
 # tarball up to date too. The project folder has the same path inside; its build/ is the root's own
 # (build/debian13/ outside). Needs root (or sudo).
 source "$(dirname "$0")/lib.sh"
+cd "$root"
 usage="usage: debian13.sh run|test|bench|windows [ARGS...] | package DEB | shell [COMMAND]"
 what=${1:?$usage}
 shift

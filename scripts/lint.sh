@@ -5,6 +5,7 @@
 # compiles, those of WINDOWS_BUILD's compile database that LINUX_BUILD's lacks, with the cross build's
 # own compile lines. The other checks need no compile database and already read every file.
 source "$(dirname "$0")/lib.sh"
+cd "$root"
 jobs=$(nproc)
 
 # The program's own sources, and the chart table its committed picture is drawn from.

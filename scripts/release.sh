@@ -6,6 +6,7 @@
 #           does, they are left in dist/.
 # Everything is built from a clean copy of the commit; the time every file carries is the commit's.
 source "$(dirname "$0")/lib.sh"
+cd "$root"
 what=${1:-}
 commit=$(git rev-parse HEAD)
 [[ -z $(git status --porcelain --untracked-files=no) ]] || echo "release.sh: uncommitted changes are left out" >&2

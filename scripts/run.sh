@@ -2,6 +2,7 @@
 # Installs what is missing, builds Shoewise and runs it. Without a display it runs the program under
 # Xvfb, saves a screenshot of the window, says where, and ends.
 source "$(dirname "$0")/lib.sh"
+cd "$root"
 
 bash scripts/deps.sh run
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null

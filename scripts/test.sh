@@ -5,6 +5,7 @@
 # and chart run helper threads; then the static checks. --no-sanitizers leaves out the two sanitizer
 # runs, for a second Debian release whose compiler's sanitizers another run has already had.
 source "$(dirname "$0")/lib.sh"
+cd "$root"
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 sanitizers=yes

@@ -9,6 +9,7 @@
 #   release  qt, then only the zip and the installer, without the tests, in build/windows-release
 # Installs what is missing from Debian's packages; needs root (or sudo) when something is.
 source "$(dirname "$0")/lib.sh"
+cd "$root"
 what=${1:-test}
 
 # Qt for Windows is Debian 13's, 6.8 (long-term support): a machine whose own Qt is older (Debian 12's

@@ -1,33 +1,16 @@
-# Sourced by the desktop tests. Gives a test its own X server or Wayland compositor, session bus,
-# accessibility bus and window manager, and ends each of them, by the process id it was started with,
-# when the test ends.
-set -euo pipefail
+# Sourced by the desktop tests: the project's shell library, with a session begun, and what the tests
+# add to it: an accessibility bus, a window manager or Wayland compositor, the program's window, and
+# checks that record every fault before the test fails.
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
+begin_session
 # What the user must see, as every test expects it.
-source "$(dirname "${BASH_SOURCE[0]}")/../expected.sh"
+source "$root/tests/expected.sh"
 readonly expected_size="${EXPECTED_WINDOW_WIDTH}x$EXPECTED_WINDOW_HEIGHT"  # the window's, as WIDTHxHEIGHT
 
 readonly SKIP=77
 # Sizes are checked in pixels: a scale from the caller's desktop would change them.
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_SCALE_FACTOR_ROUNDING_POLICY
-work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-desktop.XXXXXX")
-started=()
 failures=0
-
-stop_all() {
-    local i pid
-    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
-        pid=${started[i]}
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true  # reaps it if it is this shell's own child
-        for _ in $(seq 50); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -KILL "$pid" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap stop_all EXIT
 
 # require TOOL...: a test that cannot run without them is skipped, not failed.
 require() {
@@ -37,11 +20,6 @@ require() {
         echo "SKIP: not installed: ${missing[*]}"
         exit "$SKIP"
     fi
-}
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
 }
 
 # check DESCRIPTION COMMAND...: records a failed check and goes on, so one run shows every fault.
@@ -59,38 +37,6 @@ check() {
 finish() {
     ((failures == 0)) || fail "$failures check(s) failed"
     echo "all checks passed"
-}
-
-# poll SECONDS COMMAND...: true as soon as COMMAND succeeds, false if it never does in time.
-poll() {
-    local tenths=$(($1 * 10))
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# start_x WIDTHxHEIGHT: an X server on a display number it picks itself, so parallel tests never clash.
-start_x() {
-    Xvfb -displayfd 3 -screen 0 "$1x24" -noreset -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    started+=($!)
-    poll 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(head -n1 "$work/display")"
-}
-
-# A session bus of our own, so that nothing autolaunches a daemon that outlives the test.
-start_bus() {
-    local out
-    mkdir -m 700 "$work/runtime" "$work/config"
-    export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
-    # Where a login's bus is found without DBUS_SESSION_BUS_ADDRESS, as by a program started with `login`.
-    out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --address="unix:path=$XDG_RUNTIME_DIR/bus")
-    started+=("$(sed -n 2p <<<"$out")")
-    export DBUS_SESSION_BUS_ADDRESS
-    DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")
-    unset AT_SPI_BUS_ADDRESS
 }
 
 # The accessibility bus and its registry, found by Qt, pyatspi and Orca through org.a11y.Bus on the
