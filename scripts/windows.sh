@@ -12,17 +12,17 @@ source "$(dirname "$0")/lib.sh"
 cd "$root"
 what=${1:-test}
 
-# Qt for Windows is Debian 13's, 6.8 (long-term support): a machine whose own Qt is older (Debian 12's
-# 6.4) builds and tests it in a Debian 13 root, its build folder then being build/debian13/windows*.
-qt_package=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null ||
-    apt-cache policy qt6-base-dev 2>/dev/null | awk '/Candidate:/ {print $2}')
+# The host's Qt provides the tools (moc, rcc, uic) and must be the very version built for Windows: the
+# one installed, or the one deps.sh is about to install. Qt for Windows is Debian 13's, 6.8 (long-term
+# support): a machine whose own Qt is older (Debian 12's 6.4) builds and tests it in a Debian 13 root,
+# its build folder then being build/debian13/windows*.
+qt_package=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
+[[ -n $qt_package ]] || qt_package=$(apt-cache policy qt6-base-dev 2>/dev/null | awk '/Candidate:/ {print $2}')
 qt_version=${qt_package%%+*}
 if ! dpkg --compare-versions "${qt_version:-0}" ge 6.8; then
     exec bash scripts/debian13.sh windows "$what"
 fi
 bash scripts/deps.sh windows
-qt_package=$(dpkg-query -W -f='${Version}' qt6-base-dev)  # the one now installed
-qt_version=${qt_package%%+*}
 triplet=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 # Only what Shoewise uses: Core, Gui, Widgets, Test, the Windows platform, style and jpeg plugins,
 # accessibility. Qt's bundled libraries stand in for the system ones a Windows machine lacks.

@@ -21,9 +21,9 @@ started+=("$wayland_pid")
 configured() { grep -Eq 'xdg_toplevel[@#][0-9]+\.configure\(' "$work/wayland.log"; }
 check "asked for Wayland, its toplevel is configured by the compositor" poll 20 configured
 check "the toplevel is titled Shoewise" grep -qF '.set_title("Shoewise")' "$work/wayland.log"
-fixed=".set_min_size($EXPECTED_WINDOW_WIDTH, $EXPECTED_WINDOW_HEIGHT)"
 check "the toplevel is fixed at $expected_size" \
-    bash -c 'grep -qF "$2" "$1" && grep -qF "${2/min/max}" "$1"' _ "$work/wayland.log" "$fixed"
+    bash -c 'grep -qF ".set_min_size($2)" "$1" && grep -qF ".set_max_size($2)" "$1"' _ "$work/wayland.log" \
+    "$EXPECTED_WINDOW_WIDTH, $EXPECTED_WINDOW_HEIGHT"
 sleep 1
 check "it keeps running" kill -0 "$wayland_pid"
 check "it opened no X11 window" bash -c '! xdotool search --pid "$1" >/dev/null 2>&1' _ "$wayland_pid"

@@ -141,9 +141,10 @@ TEST_F(Window, TabSkipsOnlyTheScrollArrows)
         QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
         stops << form->focusWidget()->objectName();
     } while (form->focusWidget() != pages->tabBar() && stops.size() < 20);
-    EXPECT_TRUE(stops.contains(QStringLiteral("GivenToTab"))) << stops.join(u' ').toStdString();
-    EXPECT_TRUE(stops.contains(QStringLiteral("Button7"))) << stops.join(u' ').toStdString();
-    EXPECT_FALSE(stops.contains(QStringLiteral("ScrollRightButton"))) << stops.join(u' ').toStdString();
+    const std::string seen = stops.join(u' ').toStdString();
+    EXPECT_TRUE(stops.contains(QStringLiteral("GivenToTab"))) << seen;
+    EXPECT_TRUE(stops.contains(QStringLiteral("Button7"))) << seen;
+    EXPECT_FALSE(stops.contains(QStringLiteral("ScrollRightButton"))) << seen;
     EXPECT_EQ(form->focusWidget(), pages->tabBar()) << "Tab never came back to the tab row";
 }
 
