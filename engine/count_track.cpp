@@ -28,7 +28,6 @@ void CountTrack::reset()
 {
     cardsDealt_ = 0;
     runningCount_ = rules_->startCount;
-    trueCount_ = 0.0;
     trueCountHundredths_ = 0;
     acesLeft_ = shoe::Aces;
     bet_ = Bet::Player;
@@ -56,8 +55,7 @@ void CountTrack::recompute()
     acesLeft_ = shoe::Aces - aces;
 
     if (rules_->style == CountStyle::PerDeck && hasTrueCount()) {
-        trueCount_ = trueCount(runningCount_, cardsDealt_);
-        trueCountHundredths_ = hundredths(trueCount_);
+        trueCountHundredths_ = hundredths(trueCount(runningCount_, cardsDealt_));
     }
 
     if (runningCount_ != 0) {

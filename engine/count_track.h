@@ -58,7 +58,7 @@ public:
     std::int32_t cardsDealt() const { return cardsDealt_; }
     std::int32_t cardsLeft() const { return shoe::Cards - cardsDealt_; }
     std::int32_t runningCount() const { return runningCount_; }
-    // False only on a per-deck track with the whole shoe recorded, where no deck is left.
+    // False once the whole shoe is recorded: no deck is left to divide the running count by.
     bool hasTrueCount() const { return cardsDealt_ < shoe::Cards; }
     std::int32_t acesLeft() const { return acesLeft_; }
     Bet bet() const { return bet_; }
@@ -76,7 +76,6 @@ private:
 
     std::int32_t cardsDealt_ = 0;
     std::int32_t runningCount_ = 0;
-    double trueCount_ = 0.0;
     std::int64_t trueCountHundredths_ = 0;
     std::int32_t acesLeft_ = shoe::Aces;
     Bet bet_ = Bet::Player;

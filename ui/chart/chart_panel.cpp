@@ -1,5 +1,7 @@
 #include "ui/chart/chart_panel.h"
 
+#include "program.h"
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
@@ -11,8 +13,8 @@
 namespace shoewise {
 namespace {
 
-// The picture is 343 x 503; the box leaves a spare column and row on the right and at the bottom.
-constexpr QSize kPanelSize {345, 505};
+// The box leaves a spare column and row beside the picture, on the right and at the bottom.
+constexpr QSize kPanelSize {program::ChartWidth + 2, program::ChartHeight + 2};
 
 QImage decode(QByteArray jpeg)
 {
