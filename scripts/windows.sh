@@ -13,13 +13,14 @@ cd "$root"
 what=${1:-test}
 
 # The host's Qt provides the tools (moc, rcc, uic) and must be the very version built for Windows: the
-# one installed, or the one deps.sh is about to install. Qt for Windows is Debian 13's, 6.8 (long-term
-# support): a machine whose own Qt is older (Debian 12's 6.4) builds and tests it in a Debian 13 root,
-# its build folder then being build/debian13/windows*.
+# one installed, or the one deps.sh is about to install. A machine whose own Qt is older than the
+# Windows program's oldest (CMakeLists.txt states it) builds and tests it in a Debian 13 root, its
+# build folder then being build/debian13/windows*.
 qt_package=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
 [[ -n $qt_package ]] || qt_package=$(apt-cache policy qt6-base-dev 2>/dev/null | awk '/Candidate:/ {print $2}')
 qt_version=${qt_package%%+*}
-if ! dpkg --compare-versions "${qt_version:-0}" ge 6.8; then
+qt_minimum=$(sed -n 's/^set(SHOEWISE_WINDOWS_QT_MINIMUM \(.*\))$/\1/p' CMakeLists.txt)
+if ! dpkg --compare-versions "${qt_version:-0}" ge "${qt_minimum:?no Windows Qt minimum in CMakeLists.txt}"; then
     exec bash scripts/debian13.sh windows "$what"
 fi
 bash scripts/deps.sh windows
@@ -61,19 +62,22 @@ build_qt() {
     mkdir -p "$work" "$cache"
     cp cmake/mingw-w64-x86_64.cmake "$toolchain"
 
-    # Debian's source of the very Qt the host has, through the host's own archive entries.
-    if ! apt-get source --print-uris "qt6-base=$qt_package" >/dev/null 2>&1; then
-        for list in /etc/apt/sources.list.d/*.sources; do
-            [[ $list == */shoewise-source-* ]] && continue
-            grep -q '^Types: deb$' "$list" || continue
-            sed 's/^Types: deb$/Types: deb-src/' "$list" | as_root tee "/etc/apt/sources.list.d/shoewise-source-$(basename "$list")" >/dev/null
-        done
-        if [[ -f /etc/apt/sources.list ]]; then
-            sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | as_root tee /etc/apt/sources.list.d/shoewise-source.list >/dev/null
-        fi
-        as_root apt-get update -qq
+    # Debian's source of the very Qt the host has, through the host's own archive entries made source
+    # entries, in an apt configuration of the build's own: the machine's is left as it is.
+    local apt=$work/apt
+    mkdir -p "$apt/sources.list.d" "$apt/lists/partial"
+    local list
+    for list in /etc/apt/sources.list.d/*.sources; do
+        [[ -f $list ]] || continue
+        sed 's/^Types: deb$/Types: deb-src/' "$list" >"$apt/sources.list.d/${list##*/}"
+    done
+    if [[ -f /etc/apt/sources.list ]]; then
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$apt/sources.list"
     fi
-    (cd "$work" && apt-get source -qq "qt6-base=$qt_package" >"$work/source.log" 2>&1) || {
+    local private=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/sources.list.d"
+        -o "Dir::State::Lists=$apt/lists" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
+    (cd "$work" && apt-get "${private[@]}" update -qq && apt-get "${private[@]}" source -qq "qt6-base=$qt_package") \
+        >"$work/source.log" 2>&1 || {
         tail -n 20 "$work/source.log"
         exit 1
     }
