@@ -1,7 +1,9 @@
+# shellcheck shell=bash
 # The project's shell library, sourced by every script and, through tests/desktop/session.sh, by every
 # shell test: strict mode, the source folder ($root), running as root, and a session of the script's
-# own (a work folder, an X server, a bus) that ends with it.
+# own (a work folder, an X server, a bus, the program's window) that ends with it.
 set -euo pipefail
+# shellcheck disable=SC2034  # read by the scripts that source this file
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # as_root COMMAND...: COMMAND as root, through sudo where the script does not run as root.
@@ -59,7 +61,8 @@ start_x() {
     Xvfb -displayfd 3 -screen 0 "$1x24" -noreset -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     started+=($!)
     poll 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(head -n1 "$work/display")"
+    DISPLAY=":$(head -n1 "$work/display")"
+    export DISPLAY
 }
 
 # start_bus: a session bus of the session's own, so that nothing autolaunches a daemon that outlives
@@ -74,4 +77,56 @@ start_bus() {
     export DBUS_SESSION_BUS_ADDRESS
     DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")
     unset AT_SPI_BUS_ADDRESS
+}
+
+# not_shown WHAT LOG: fails, as WHAT did not appear, with LOG and what the X server and its window
+# manager show at that moment.
+not_shown() {
+    {
+        echo "-- what $DISPLAY shows: every window with a name or class: its map state, name, class, place"
+        local id rest
+        xwininfo -root -tree 2>&1 | grep -E '^ +0x[0-9a-f]+ ' | grep -vF '(has no name): ()' |
+            while read -r id rest; do
+                echo "$id $(xwininfo -id "$id" 2>/dev/null | awk '/Map State:/ {print $3}') $rest"
+            done || true
+        echo "-- what the window manager shows: its check window, the windows it manages, the active one"
+        xprop -root _NET_SUPPORTING_WM_CHECK _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW 2>&1 || true
+        if [[ -s $work/wm.log ]]; then
+            echo "-- the window manager's output"
+            cat "$work/wm.log"
+        fi
+        echo "-- the processes"
+        ps --ppid 2 -p 2 --deselect -o pid,ppid,stat,etime,args 2>&1 | cut -c1-200 || true  # not the kernel's
+    } >&2
+    fail "$1 did not appear: $(cat "$2")"
+}
+
+# start_app PROGRAM [ARGS...]: runs it on the private display, as a login to the session would where
+# there is one (the login's environment in $login), and sets $app_pid and $app_window.
+login=()
+# shellcheck disable=SC2034  # read by the scripts that source this file
+app_window="" app_pid=""
+# The visible window of the program's class that is titled Shoewise: a window manager may title the
+# frame it draws around the window after it, in a client of its own (mutter 48 does). The class is
+# the program's file name, shoewise.exe under Wine.
+find_app_window() {
+    local window
+    for window in $(xdotool search --onlyvisible --classname '^shoewise(\.exe)?$' 2>/dev/null); do
+        if [[ $(xprop -id "$window" WM_NAME 2>/dev/null) == *' "Shoewise"' ]]; then
+            # shellcheck disable=SC2034  # read by the scripts that source this file
+            app_window=$window
+            return 0
+        fi
+    done
+    return 1
+}
+start_app() {
+    if ((${#login[@]})); then
+        env -i "${login[@]}" "$@" >"$work/app.log" 2>&1 &
+    else
+        QT_QPA_PLATFORM=xcb "$@" >"$work/app.log" 2>&1 &
+    fi
+    app_pid=$!
+    started+=("$app_pid")
+    poll 20 find_app_window || not_shown "the Shoewise window" "$work/app.log"
 }

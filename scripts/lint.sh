@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # lint.sh [BUILD_DIR]: clang-format, clang-tidy and cppcheck over the program's own sources, with the
-# configurations checked in beside them. BUILD_DIR must hold compile_commands.json.
+# configurations checked in beside them, and shellcheck over every shell file, sourced ones included
+# (.shellcheckrc). BUILD_DIR must hold compile_commands.json.
 # lint.sh --windows WINDOWS_BUILD [LINUX_BUILD]: clang-tidy over the sources only the Windows build
 # compiles, those of WINDOWS_BUILD's compile database that LINUX_BUILD's lacks, with the cross build's
 # own compile lines. The other checks need no compile database and already read every file.
@@ -9,7 +10,7 @@ cd "$root"
 jobs=$(nproc)
 
 # The program's own sources, and the chart table its committed picture is drawn from.
-program_paths=('engine/*.cpp' 'systems/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'tools/chartgen/strategy_chart.cpp')
+program_paths=('engine/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'tools/chartgen/strategy_chart.cpp')
 
 # tidy BUILD_DIR RUN-CLANG-TIDY-ARGUMENTS... FILE...: fails with the warnings found.
 tidy() {
@@ -36,9 +37,9 @@ windows() {
     echo "clang-tidy, Windows only: ${#files[@]} files: ${files[*]#"$root/"}"
     ((${#files[@]})) || return 0
 
-    # clang reads the mingw g++ compile lines, but misses that compiler's C++ library (its folder,
-    # "12-posix", is no version clang reads) and, without the target's own root, adds the host's
-    # /usr/include behind the target's headers. So the target, the C++ library's folders and the root
+    # clang reads the mingw g++ compile lines, but misses that compiler's C++ library (its folder is
+    # named after the thread model, "14-posix", which is no version clang reads) and, without the
+    # target's own root, adds the host's /usr/include behind the target's headers. So the target, the C++ library's folders and the root
     # are taken from the compiler itself; its private folders (intrinsics, fixed headers) clang has
     # its own of.
     local compiler target private dir
@@ -67,6 +68,10 @@ fi
 build=${1:-build/ci}
 mapfile -t sources < <(git ls-files -- '*.cpp' '*.h')
 mapfile -t program < <(git ls-files -- "${program_paths[@]}")
+
+mapfile -t shell < <(git ls-files -- '*.sh' '*.sh.in' .ci/run)
+echo "shellcheck: ${#shell[@]} files"
+shellcheck "${shell[@]}"
 
 echo "clang-format: ${#sources[@]} files"
 clang-format --dry-run --Werror "${sources[@]}"

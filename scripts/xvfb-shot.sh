@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # xvfb-shot.sh OUTPUT.png PROGRAM [ARGS...]: runs PROGRAM on a private Xvfb display with its own
 # session bus, waits for its window "Shoewise", saves a screenshot of that window and stops it all.
-set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 shot=$1
 shift
-source "$(dirname "$0")/../tests/desktop/session.sh"
+begin_session
 
 mkdir -p "$(dirname "$shot")"
 start_x 1280x800

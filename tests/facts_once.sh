@@ -6,6 +6,7 @@
 # their own expectation of what the user sees, once, in tests/expected.sh. Documents and comments may
 # name a fact.
 set -uo pipefail
+# shellcheck source=../cmake/facts.sh.in
 source "$1" || exit 1
 cd "$2" || exit 1
 status=0

@@ -24,15 +24,15 @@ cat "$work/scale2.out"
 width=$((2 * EXPECTED_WINDOW_WIDTH)) height=$((2 * EXPECTED_WINDOW_HEIGHT))
 check "at scale 2 the window is ${width}x$height device pixels" grep -qx "device-size ${width}x$height" "$work/scale2.out"
 check "at scale 2 the screenshots are ${width}x$height" \
-    bash -c '[[ $(grep -c "^screenshot .* $2$" "$1") -eq 2 ]]' _ "$work/scale2.out" "${width}x$height"
+    test "$(grep -c "^screenshot .* ${width}x$height\$" "$work/scale2.out")" -eq 2
 
 # The X window itself, as any other program sees it.
 window=$(xwininfo -root -tree | awk '/"Shoewise": \("/ {print $1; exit}')
 check "at scale 2 the X window is ${width}x$height" \
-    bash -c 'xwininfo -id "$1" | grep -q "Width: $2$" && xwininfo -id "$1" | grep -q "Height: $3$"' _ "$window" "$width" "$height"
+    test "$(window_size "$window")" = "${width}x$height"
 hints=$(xprop -id "$window" WM_NORMAL_HINTS)
 check "at scale 2 the size hints fix the size at ${width}x$height" \
-    bash -c 'grep -q "minimum size: $2 by $3" <<<"$1" && grep -q "maximum size: $2 by $3" <<<"$1"' _ "$hints" "$width" "$height"
+    fixes_size "$hints" "$width" "$height"
 
 lines=$(wc -l <"$work/scale1.txt")
 check "the description covers every control ($lines lines)" test "$lines" -ge 150

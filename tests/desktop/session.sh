@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the desktop tests: the project's shell library, with a session begun, and what the tests
 # add to it: an accessibility bus, a window manager or Wayland compositor, the program's window, and
 # checks that record every fault before the test fails.
@@ -5,6 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 begin_session
 # What the user must see, as every test expects it.
 source "$root/tests/expected.sh"
+# shellcheck disable=SC2034  # read by the tests that source this file
 readonly expected_size="${EXPECTED_WINDOW_WIDTH}x$EXPECTED_WINDOW_HEIGHT"  # the window's, as WIDTHxHEIGHT
 
 readonly SKIP=77
@@ -33,6 +35,15 @@ check() {
         failures=$((failures + 1))
     fi
 }
+
+# not COMMAND...: true where COMMAND fails, for check and poll.
+not() { ! "$@"; }
+# lacks REGEX [FILE]: no line of FILE, or of standard input, matches REGEX.
+lacks() { ! grep -qE "$@"; }
+# fixes_size HINTS WIDTH HEIGHT: WM_NORMAL_HINTS, as xprop prints them, fix the size at WIDTHxHEIGHT.
+fixes_size() { grep -q "minimum size: $2 by $3" <<<"$1" && grep -q "maximum size: $2 by $3" <<<"$1"; }
+# window_size ID: an X window's size, as WIDTHxHEIGHT.
+window_size() { xwininfo -id "$1" | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print w "x" h}'; }
 
 finish() {
     ((failures == 0)) || fail "$failures check(s) failed"
@@ -88,6 +99,7 @@ start_compositor() {
     mutter)
         # Mutter tells its XWayland's display and credentials only to the program it starts: that
         # one writes them down, then stays for as long as mutter runs.
+        # shellcheck disable=SC2016  # expanded by the inner shell
         mutter --wayland --headless --virtual-monitor 1280x800 --wayland-display="$WAYLAND_DISPLAY" -- \
             sh -c 'env >"$1.part" && mv "$1.part" "$1" && exec tail --pid="$PPID" -f /dev/null' _ \
             "$work/compositor.env" >"$work/compositor.log" 2>&1 &
@@ -110,9 +122,6 @@ start_compositor() {
     *) fail "no such compositor: $1" ;;
     esac
 }
-
-# login: what a login to the session gives a program, and nothing of the test's own environment.
-login=()
 
 # start_session KIND: a desktop of the test's own on a 1280x800 screen, its X11 windows on DISPLAY:
 # openbox, mutter-x11 (GNOME on X11) or kwin-x11 (KDE Plasma on X11) on Xvfb; mutter-wayland (GNOME on
@@ -146,31 +155,4 @@ start_session() {
     # A desktop session always has a UTF-8 locale; C.UTF-8 is the one every Debian system has.
     login+=("HOME=$work/home" "PATH=$PATH" "DISPLAY=$DISPLAY" "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR"
         LANG=C.UTF-8)
-}
-
-# start_app PROGRAM [ARGS...]: runs it on the private display, as a login to the session would where
-# there is one, and sets $app_pid and $app_window.
-app_window=""
-# The visible window of the program's class that is titled Shoewise: a window manager may title the
-# frame it draws around the window after it, in a client of its own (mutter 48 does). The class is
-# the program's file name, shoewise.exe under Wine.
-find_app_window() {
-    local window
-    for window in $(xdotool search --onlyvisible --classname '^shoewise(\.exe)?$' 2>/dev/null); do
-        if [[ $(xprop -id "$window" WM_NAME 2>/dev/null) == *' "Shoewise"' ]]; then
-            app_window=$window
-            return 0
-        fi
-    done
-    return 1
-}
-start_app() {
-    if ((${#login[@]})); then
-        env -i "${login[@]}" "$@" >"$work/app.log" 2>&1 &
-    else
-        QT_QPA_PLATFORM=xcb "$@" >"$work/app.log" 2>&1 &
-    fi
-    app_pid=$!
-    started+=("$app_pid")
-    poll 20 find_app_window || fail "the Shoewise window did not appear: $(cat "$work/app.log")"
 }

@@ -21,12 +21,14 @@ started+=("$wayland_pid")
 configured() { grep -Eq 'xdg_toplevel[@#][0-9]+\.configure\(' "$work/wayland.log"; }
 check "asked for Wayland, its toplevel is configured by the compositor" poll 20 configured
 check "the toplevel is titled Shoewise" grep -qF '.set_title("Shoewise")' "$work/wayland.log"
-check "the toplevel is fixed at $expected_size" \
-    bash -c 'grep -qF ".set_min_size($2)" "$1" && grep -qF ".set_max_size($2)" "$1"' _ "$work/wayland.log" \
-    "$EXPECTED_WINDOW_WIDTH, $EXPECTED_WINDOW_HEIGHT"
+fixed() {
+    local size="$EXPECTED_WINDOW_WIDTH, $EXPECTED_WINDOW_HEIGHT"
+    grep -qF ".set_min_size($size)" "$work/wayland.log" && grep -qF ".set_max_size($size)" "$work/wayland.log"
+}
+check "the toplevel is fixed at $expected_size" fixed
 sleep 1
 check "it keeps running" kill -0 "$wayland_pid"
-check "it opened no X11 window" bash -c '! xdotool search --pid "$1" >/dev/null 2>&1' _ "$wayland_pid"
+check "it opened no X11 window" test -z "$(xdotool search --pid "$wayland_pid" 2>/dev/null)"
 # Lines of the protocol log start with a time stamp in brackets; the rest is the program's own.
 own=$(grep -v '^\[' "$work/wayland.log" || true)
 echo "on Wayland it wrote: $own"

@@ -20,7 +20,6 @@ prop() { xprop -id "$1" "$2" 2>/dev/null; }
 active() { xprop -root _NET_ACTIVE_WINDOW | awk '{print $NF}'; }
 focused() { test "$(active)" = "$(hex "$1")"; }
 place() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'; }
-size() { xwininfo -id "$1" | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print w "x" h}'; }
 stacked_above() {  # stacked_above UPPER LOWER: UPPER is higher in the window manager's stacking order
     xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | awk -v up="$(hex "$1")" -v low="$(hex "$2")" \
         '{for (i = 1; i <= NF; i++) {if ($i == up) u = i; if ($i == low) l = i}} END {exit !(u && l && u > l)}'
@@ -33,7 +32,7 @@ xmessage -name shoewise-other -geometry 400x200+10+10 "another program" >"$work/
 started+=($!)
 other=""
 find_other() { other=$(xdotool search --onlyvisible --classname '^shoewise-other$' 2>/dev/null | head -n1) && [[ -n $other ]]; }
-poll 10 find_other || fail "the other program's window did not appear: $(cat "$work/other.log")"
+poll 10 find_other || not_shown "the other program's window" "$work/other.log"
 xdotool windowactivate --sync "$other"
 poll 5 focused "$other" || fail "the other window never got the focus"
 
@@ -45,8 +44,8 @@ wine=${SHOEWISE_WINE_PROBE:+yes}
 if [[ $wine ]]; then
     "$program" "$SHOEWISE_WINE_PROBE" 3 >"$work/probe.log" 2>&1 &
     probe=$!
-    poll 30 bash -c '[[ -n $(xdotool search --onlyvisible --name "^noactivate-probe$") ]]' \
-        || fail "the Win32 probe's window did not appear: $(cat "$work/probe.log")"
+    probe_shown() { [[ -n $(xdotool search --onlyvisible --name '^noactivate-probe$' 2>/dev/null) ]]; }
+    poll 30 probe_shown || not_shown "the Win32 probe's window" "$work/probe.log"
     sleep 1
     if ! focused "$other"; then
         keeps_focus=no
@@ -66,10 +65,8 @@ sleep 1
 [[ $keeps_focus == no ]] || check "a second later the focus is still where it was" focused "$other"
 
 hints=$(prop "$window" WM_NORMAL_HINTS)
-check "the size hints fix the size at $expected_size" \
-    bash -c 'grep -q "minimum size: $2 by $3" <<<"$1" && grep -q "maximum size: $2 by $3" <<<"$1"' _ "$hints" \
-    "$EXPECTED_WINDOW_WIDTH" "$EXPECTED_WINDOW_HEIGHT"
-check "the client area is $expected_size" test "$(size "$window")" = "$expected_size"
+check "the size hints fix the size at $expected_size" fixes_size "$hints" "$EXPECTED_WINDOW_WIDTH" "$EXPECTED_WINDOW_HEIGHT"
+check "the client area is $expected_size" test "$(window_size "$window")" = "$expected_size"
 
 # The frame, title bar included, stands in the middle of the work area (within a pixel of rounding).
 # Under Wine the program centres the frame Wine would draw for Windows, whose top edge Wine 10 makes
@@ -98,19 +95,19 @@ check "the window, frame included, is centred on the screen" centred
 
 allowed=$(prop "$window" _NET_WM_ALLOWED_ACTIONS)
 check "the window manager offers no resize or maximise" \
-    bash -c '! grep -Eq "_NET_WM_ACTION_(RESIZE|MAXIMIZE)" <<<"$1"' _ "$allowed"
+    lacks '_NET_WM_ACTION_(RESIZE|MAXIMIZE)' <<<"$allowed"
 check "the window manager offers minimise" grep -q _NET_WM_ACTION_MINIMIZE <<<"$allowed"
 
 xdotool windowsize "$window" 900 700
 sleep 0.5
-check "resizing the window itself leaves it $expected_size" test "$(size "$window")" = "$expected_size"
+check "resizing the window itself leaves it $expected_size" test "$(window_size "$window")" = "$expected_size"
 wmctrl -i -r "$window" -e 0,-1,-1,1000,750
 sleep 0.5
-check "resizing through the window manager leaves it $expected_size" test "$(size "$window")" = "$expected_size"
+check "resizing through the window manager leaves it $expected_size" test "$(window_size "$window")" = "$expected_size"
 wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
 sleep 0.5
-check "maximising leaves it $expected_size" test "$(size "$window")" = "$expected_size"
-check "maximising is refused" bash -c '! xprop -id "$1" _NET_WM_STATE | grep -q MAXIMIZED' _ "$window"
+check "maximising leaves it $expected_size" test "$(window_size "$window")" = "$expected_size"
+check "maximising is refused" lacks MAXIMIZED <<<"$(prop "$window" _NET_WM_STATE)"
 
 # Window managers may still offer full screen, and some stretch the window over the screen for it.
 # Windows has no full screen that another program can ask for: under Wine it is Wine's to refuse.
@@ -123,7 +120,7 @@ else
     sleep 0.5
     check "full screen is refused" poll 5 not_fullscreen "$window"
     sleep 0.5
-    check "full screen leaves it $expected_size" test "$(size "$window")" = "$expected_size"
+    check "full screen leaves it $expected_size" test "$(window_size "$window")" = "$expected_size"
     check "full screen leaves it where it was" test "$(place "$window")" = "$before"
 fi
 
@@ -138,7 +135,7 @@ poll 5 iconic "$window"
 check "minimising makes it iconic" iconic "$window"
 check "minimising marks it hidden" has_state "$window" _NET_WM_STATE_HIDDEN
 wmctrl -i -a "$window"
-poll 5 bash -c '! xprop -id "$1" WM_STATE | grep -q Iconic' _ "$window"
-check "restored, it is $expected_size" test "$(size "$window")" = "$expected_size"
+poll 5 not iconic "$window"
+check "restored, it is $expected_size" test "$(window_size "$window")" = "$expected_size"
 check "restored, it stacks above the other window" stacked_above "$window" "$other"
 finish

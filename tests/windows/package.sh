@@ -20,7 +20,7 @@ exe=$build/shoewise.exe
 # Whole outputs are read, so that no tool is cut off in a pipe and taken for a failure.
 subsystem() { x86_64-w64-mingw32-objdump -p "$1" | awk '/^Subsystem/ && /Windows GUI/ {gui = 1} END {exit !gui}'; }
 check "shoewise.exe is a window program, without a console" subsystem "$exe"
-check "its version information gives version $version" bash -c '[[ $(strings -el "$1" | grep -cx "$2") -gt 0 ]]' _ "$exe" "$version"
+check "its version information gives version $version" grep -qxF "$version" <<<"$(strings -el "$exe")"
 # The manifest is stored as plain text; its own identity is the one outside its <dependency> entries.
 manifest_version() {
     strings "$1" | awk '/<dependency>/ {dep = 1} /<\/dependency>/ {dep = 0}
@@ -48,8 +48,8 @@ hardened() {
 while IFS= read -r binary; do
     check "${binary#"$folder"/} has ASLR with high entropy and DEP" hardened "$binary"
 done < <(find "$folder" -iname '*.exe' -o -iname '*.dll')
-check "shoewise.exe checks its stack frames" bash -c '[[ $(x86_64-w64-mingw32-nm "$1") == *" T __stack_chk_fail"* ]]' _ "$exe"
-check "no stack-check DLL is shipped" bash -c '[[ -z $(find "$1" -iname "libssp*") ]]' _ "$folder"
+check "shoewise.exe checks its stack frames" grep -q ' T __stack_chk_fail$' <<<"$(x86_64-w64-mingw32-nm "$exe")"
+check "no stack-check DLL is shipped" test -z "$(find "$folder" -iname 'libssp*')"
 
 start_session openbox
 # pages WHERE PROGRAM [ENV...]: starts PROGRAM under Wine with ENV and saves a picture of each of its
