@@ -12,8 +12,9 @@ what=${1:-test}
 # A screenshot of the window on a private Xvfb.
 shot=(xvfb xauth x11-utils xdotool imagemagick dbus)
 # Build the program and show it, on a display or on a private Xvfb with a screenshot.
+# dpkg-dev: every Linux build takes Debian's hardening flags from its dpkg-buildflags.
 run=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config dpkg-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
     fonts-ipafont-gothic
     "${shot[@]}"
@@ -24,12 +25,12 @@ test=(
     googletest libgtest-dev
     # The chart generator writes the picture with libjpeg; the chart tests read its header with it.
     libjpeg62-turbo-dev
-    clang-format clang-tidy cppcheck git
+    clang-format clang-tidy cppcheck shellcheck git
     # The desktop tests: window managers and compositors, a right-to-left locale, accessibility, the
     # screen reader, packaging.
     openbox mutter kwin-x11 weston xwayland qt6-wayland xdotool wmctrl locales
     at-spi2-core python3-pyatspi orca speech-dispatcher
-    desktop-file-utils appstream dpkg-dev file lintian groff-base man-db
+    desktop-file-utils appstream file lintian devscripts groff-base man-db
 )
 
 # Qt for Windows is built from Debian's Qt source with the host's Qt tools; Wine runs the tests.
@@ -44,7 +45,7 @@ windows=(
 
 # The Debian package is made with the host's tools; the Windows files need what `windows` installs.
 release=(
-    "${run[@]}" dpkg-dev file
+    "${run[@]}" file
     diffoscope-minimal
 )
 
