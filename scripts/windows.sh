@@ -51,7 +51,9 @@ build=build/windows
 
 log() { printf '== %s\n' "$*"; }
 
-build_qt() {
+# In a subshell of its own: the time and flags it exports are the Qt build's alone, not those of
+# whatever this script builds after it on a machine where the cache was empty.
+build_qt() (
     if [[ -f $qt_prefix/.complete ]]; then
         log "Qt $qt_version for Windows: $qt_prefix"
         return
@@ -119,7 +121,7 @@ EOF
     cmake --install "$work/build" >/dev/null
     touch "$qt_prefix/.complete"
     rm -rf "$work"
-}
+)
 
 build_qt
 [[ $what == qt ]] && exit 0
