@@ -46,7 +46,8 @@ TEST_F(Window, FixedTopmostWindowWithoutMaximise)
 TEST_F(Window, ControlsOnTheWindow)
 {
     EXPECT_EQ(find<QWidget>("PageControl1")->geometry(), QRect(8, 8, 313, 505));
-    EXPECT_EQ(find<QWidget>("Image1")->geometry(), QRect(328, 8, SHOEWISE_EXPECTED_CHART_WIDTH + 2, SHOEWISE_EXPECTED_CHART_HEIGHT + 2));
+    EXPECT_EQ(find<QWidget>("Image1")->geometry(),
+        QRect(328, 8, SHOEWISE_EXPECTED_CHART_WIDTH + 2, SHOEWISE_EXPECTED_CHART_HEIGHT + 2));
     QLabel* footer = label("Label16");
     EXPECT_EQ(footer->pos(), QPoint(248, 520));
     EXPECT_EQ(footer->font().pixelSize(), 21);
