@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# deps.sh [shot|run|test|bench|windows|release|debian13] [--list]: installs, from Debian's packages,
+# deps.sh [shot|run|test|bench|windows|release|roots|foreign] [--list]: installs, from Debian's packages,
 # whatever the command at hand needs and is missing: `run` builds and shows the program, `bench` also
 # measures it, `test` (the default) builds, tests and checks everything, `windows` builds the Windows
 # program and tests it under Wine, `release` makes the release files and compares two builds of them;
-# `shot` is only what a screenshot of the window takes, `debian13` what scripts/debian13.sh makes its
-# roots with. Needs root (or sudo) when something is missing. With --list it only prints the
-# packages, one a line. Debian 12 and 13 have every package below under the same name.
+# `shot` is only what a screenshot of the window takes, `roots` what scripts/root.sh makes its roots
+# with, `foreign` what runs a root of another architecture. Needs root (or sudo) when something is
+# missing. With --list it only prints the packages, one a line. Debian 12 and 13 have every package
+# below under the same name.
 source "$(dirname "$0")/lib.sh"
 what=${1:-test}
 
@@ -49,19 +50,22 @@ release=(
     diffoscope-minimal
 )
 
-# The Debian 13 roots of debian13.sh are made from Debian's packages with mmdebstrap.
-debian13=(mmdebstrap)
+# The Debian roots of root.sh are made from Debian's packages with mmdebstrap; a root of another
+# architecture runs its programs through qemu's user mode, which registers itself with the kernel.
+roots=(mmdebstrap)
+foreign=(qemu-user-static binfmt-support)
 
 case $what in
 shot) packages=("${shot[@]}") ;;
 run) packages=("${run[@]}") ;;
-debian13) packages=("${debian13[@]}") ;;
+roots) packages=("${roots[@]}") ;;
+foreign) packages=("${foreign[@]}") ;;
 windows) packages=("${windows[@]}") ;;
 bench) packages=("${bench[@]}") ;;
 release) packages=("${release[@]}") ;;
 test) packages=("${test[@]}") ;;
 *)
-    echo "usage: deps.sh [shot|run|test|bench|windows|release|debian13] [--list]" >&2
+    echo "usage: deps.sh [shot|run|test|bench|windows|release|roots|foreign] [--list]" >&2
     exit 2
     ;;
 esac

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# debian13.sh COMMAND [ARGS...]: one of the project's commands in a Debian 13 ("trixie") root, as on a
-# fresh Debian 13 machine, from a machine of another release (Debian 12, say):
+# root.sh RELEASE ARCH COMMAND [ARGS...]: one of the project's commands in a Debian root of that
+# release (bookworm, trixie) and architecture (amd64, or arm64 run by qemu's user mode), as on a fresh
+# Debian machine of that kind, from a machine of another (scripts/debian13.sh for Debian 13 on amd64):
 #   run | test | bench | windows [ARGS]
 #                               scripts/COMMAND.sh ARGS, in a root that holds what `deps.sh test` and
 #                               `deps.sh windows` install
@@ -11,17 +12,34 @@
 # entries with the release's name, and kept as tarballs in ~/.cache/shoewise/, named by their package
 # list. Each run unpacks a fresh root into memory, brings it up to date with the release's updates,
 # and keeps the tarball up to date too. The project folder has the same path inside; its build/ is the
-# root's own (build/debian13/ outside). Needs root (or sudo).
+# root's own (build/debian13/ outside, build/debian12-arm64/ and the like for others). A root of
+# another architecture runs its programs through qemu, which the kernel is told of (binfmt_misc): that
+# registration is the machine's, and stays. Needs root (or sudo).
 source "$(dirname "$0")/lib.sh"
 cd "$root"
-usage="usage: debian13.sh run|test|bench|windows [ARGS...] | package DEB | shell [COMMAND]"
+usage="usage: root.sh RELEASE ARCH run|test|bench|windows [ARGS...] | package DEB | shell [COMMAND]"
+# The whole script runs as root: it makes namespaces and mounts in them.
+[[ $(id -u) -eq 0 ]] || exec sudo --preserve-env=CI,XDG_CACHE_HOME,SOURCE_DATE_EPOCH,TZ,LC_ALL bash "$0" "$@"
+if [[ ${1:-} == --in-root ]]; then
+    in_root=$2 suite=$3 arch=$4
+    shift 4
+else
+    in_root="" suite=${1:?$usage} arch=${2:?$usage}
+    shift 2
+fi
 what=${1:?$usage}
 shift
-# The whole script runs as root: it makes namespaces and mounts in them.
-[[ $(id -u) -eq 0 ]] || exec sudo --preserve-env=CI,XDG_CACHE_HOME,SOURCE_DATE_EPOCH,TZ,LC_ALL bash "$0" "$what" "$@"
-readonly suite=trixie
+case $suite in
+bookworm) number=12 ;;
+trixie) number=13 ;;
+*) echo "root.sh: no such release: $suite" >&2; exit 2 ;;
+esac
+name=debian$number label="Debian $number"
+if [[ $arch != "$(dpkg --print-architecture)" ]]; then
+    name+=-$arch label+=" $arch"
+fi
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/shoewise
-log() { printf '== Debian 13: %s\n' "$*"; }
+log() { printf '== %s: %s\n' "$label" "$*"; }
 
 # The root lives in mount and process namespaces of the run's own (unshare): its files in a tmpfs, its
 # /proc, /dev, /sys and the project folder mounted there alone. Whatever ends the run, its own end or a
@@ -45,7 +63,7 @@ inside() {
 # release had updates.
 unpack() {
     local file=$1
-    mount -t tmpfs -o mode=755 shoewise-debian13 "$target"
+    mount -t tmpfs -o mode=755 shoewise-root "$target"
     tar -xf "$file" -C "$target" --numeric-owner
     mount -t proc proc "$target/proc"  # the namespace's own processes
     mount --bind /sys "$target/sys"
@@ -61,16 +79,14 @@ unpack() {
         tar -cf "$file.part" -C "$target" --one-file-system --numeric-owner .
         mv "$file.part" "$file"
     fi
-    mkdir -p build/debian13 "$target$root"
+    mkdir -p "build/$name" "$target$root"
     mount --bind "$root" "$target$root"
-    mount --bind "$root/build/debian13" "$target$root/build"
+    mount --bind "$root/build/$name" "$target$root/build"
 }
 
 # In the namespaces (see enter below): the root, then the command in it.
-if [[ $what == --in-root ]]; then
-    file=$1 what=$2
-    shift 2
-    unpack "$file"
+if [[ -n $in_root ]]; then
+    unpack "$in_root"
     case $what in
     run | test | bench | windows | shell)
         # The machine's own cache, for what the project's commands keep there (the Windows Qt).
@@ -93,13 +109,20 @@ if [[ $what == --in-root ]]; then
         mapfile -t packages < <(bash scripts/deps.sh shot --list)
         inside env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
         inside bash scripts/xvfb-shot.sh build/screenshots/package.png shoewise
-        log "the picture is build/debian13/screenshots/package.png"
+        log "the picture is build/$name/screenshots/package.png"
         ;;
     esac
     exit
 fi
 
-bash scripts/deps.sh debian13
+bash scripts/deps.sh roots
+if [[ $arch != "$(dpkg --print-architecture)" ]]; then
+    # The kernel runs the root's programs through qemu, told of it by binfmt_misc: mounted, qemu's
+    # user mode installed (its package registers itself where binfmt_misc is mounted) and enabled.
+    mountpoint -q /proc/sys/fs/binfmt_misc || mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+    bash scripts/deps.sh foreign
+    update-binfmts --enable "qemu-$(dpkg-architecture -a "$arch" -qDEB_HOST_GNU_CPU 2>/dev/null)"
+fi
 # Debian 12's archive keyring carries Debian 13's keys only from one of its stable updates on.
 if [[ ! -f /usr/share/keyrings/debian-archive-$suite-stable.gpg ]]; then
     apt-get update -qq
@@ -114,24 +137,25 @@ sources=()
 for list in /etc/apt/sources.list /etc/apt/sources.list.d/debian.sources; do
     [[ -f $list ]] || continue
     grep -Eq '^[^#]*(deb|Types:)' "$list" || continue
-    out=$cache/debian13-${list##*/}
+    out=$cache/$name-${list##*/}
     sed -E "s/\\b$host_suite\\b/$suite/g" "$list" >"$out"
     sources+=("$out")
 done
-((${#sources[@]})) || { echo "debian13.sh: no Debian archive entries in /etc/apt" >&2; exit 1; }
+((${#sources[@]})) || { echo "root.sh: no Debian archive entries in /etc/apt" >&2; exit 1; }
 
 # tarball KIND PACKAGES...: the cached root of that kind, made once for its package list.
 tarball() {
     local kind=$1 key file
     shift
     key=$( (printf '%s\n' "$suite" "$@" && cat "${sources[@]}") | sha256sum | cut -c1-12)
-    file=$cache/debian13-$kind-$key.tar
+    file=$cache/$name-$kind-$key.tar
     if [[ ! -f $file ]]; then
         log "making the $kind root once, into $file" >&2
-        rm -f "$cache/debian13-$kind-"*.tar
+        rm -f "$cache/$name-$kind-"*.tar
         local include=()
         (($#)) && include=(--include="$(printf '%s,' "$@")")
-        mmdebstrap --quiet --variant=minbase --format=tar "${include[@]}" "$suite" "$file.part" "${sources[@]}" >&2
+        mmdebstrap --quiet --variant=minbase --format=tar --architectures="$arch" "${include[@]}" "$suite" \
+            "$file.part" "${sources[@]}" >&2
         mv "$file.part" "$file"
     fi
     echo "$file"
@@ -140,7 +164,7 @@ tarball() {
 # enter TARBALL COMMAND [ARGS...]: this script again, as the first process of new namespaces, with a
 # fresh root from TARBALL, where it goes on with COMMAND.
 enter() {
-    exec unshare --mount --propagation private --pid --fork --kill-child bash "$0" --in-root "$@"
+    exec unshare --mount --propagation private --pid --fork --kill-child bash "$0" --in-root "$1" "$suite" "$arch" "${@:2}"
 }
 
 case $what in
@@ -150,7 +174,7 @@ run | test | bench | windows | shell)
     ;;
 package)
     deb=${1:?$usage}
-    [[ -f $deb ]] || { echo "debian13.sh: no such package: $deb" >&2; exit 2; }
+    [[ -f $deb ]] || { echo "root.sh: no such package: $deb" >&2; exit 2; }
     enter "$(tarball minbase)" package "$(realpath "$deb")"
     ;;
 *)
