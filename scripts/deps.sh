@@ -53,7 +53,7 @@ release=(
 # The Debian roots of root.sh are made from Debian's packages with mmdebstrap; a root of another
 # architecture runs its programs through qemu's user mode, which registers itself with the kernel.
 roots=(mmdebstrap)
-foreign=(qemu-user-static binfmt-support)
+foreign=(qemu-user-static binfmt-support arch-test)
 
 case $what in
 shot) packages=("${shot[@]}") ;;
