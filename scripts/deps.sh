@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# deps.sh [shot|run|test|bench|windows|release|roots|foreign] [--list]: installs, from Debian's packages,
-# whatever the command at hand needs and is missing: `run` builds and shows the program, `bench` also
-# measures it, `test` (the default) builds, tests and checks everything, `windows` builds the Windows
-# program and tests it under Wine, `release` makes the release files and compares two builds of them;
-# `shot` is only what a screenshot of the window takes, `roots` what scripts/root.sh makes its roots
-# with, `foreign` what runs a root of another architecture. Needs root (or sudo) when something is
-# missing. With --list it only prints the packages, one a line. Debian 12 and 13 have every package
-# below under the same name.
+# deps.sh [shot|run|test|bench|windows|arm64|release|roots|foreign] [--list]: installs, from Debian's
+# packages, whatever the command at hand needs and is missing: `run` builds and shows the program,
+# `bench` also measures it, `test` (the default) builds, tests and checks everything, `windows` builds
+# the Windows program and tests it under Wine, `arm64` builds the 64-bit ARM Linux program and tests
+# it under qemu, `release` makes the release files and compares two builds of them; `shot` is only
+# what a screenshot of the window takes, `roots` what scripts/root.sh makes its roots with, `foreign`
+# what runs a root of another architecture. A package named with an architecture (name:arm64) is
+# another architecture's, installed beside the machine's own through multiarch: that architecture is
+# added to dpkg first. Needs root (or sudo) when something is missing. With --list it only prints the
+# packages, one a line. Debian 12 and 13 have every package below under the same name.
 source "$(dirname "$0")/lib.sh"
 what=${1:-test}
 
@@ -44,6 +46,17 @@ windows=(
     clang-tidy git libfontconfig-dev
 )
 
+# 64-bit ARM Linux: Debian's cross compiler and pkg-config against Debian's arm64 Qt, with the
+# machine's own Qt tools (Multi-Arch: foreign); qemu's user mode runs the programs; the window checks
+# run under openbox; the package is checked with lintian and hardening-check.
+arm64=(
+    cmake ninja-build dpkg-dev g++-aarch64-linux-gnu pkgconf:arm64
+    qt6-base-dev-tools qt6-base-dev:arm64 libgl-dev:arm64 libfontconfig-dev:arm64
+    googletest qemu-user fonts-ipafont-gothic
+    "${shot[@]}" openbox wmctrl
+    file lintian devscripts
+)
+
 # The Debian package is made with the host's tools; the Windows files need what `windows` installs.
 release=(
     "${run[@]}" file
@@ -61,11 +74,12 @@ run) packages=("${run[@]}") ;;
 roots) packages=("${roots[@]}") ;;
 foreign) packages=("${foreign[@]}") ;;
 windows) packages=("${windows[@]}") ;;
+arm64) packages=("${arm64[@]}") ;;
 bench) packages=("${bench[@]}") ;;
 release) packages=("${release[@]}") ;;
 test) packages=("${test[@]}") ;;
 *)
-    echo "usage: deps.sh [shot|run|test|bench|windows|release|roots|foreign] [--list]" >&2
+    echo "usage: deps.sh [shot|run|test|bench|windows|arm64|release|roots|foreign] [--list]" >&2
     exit 2
     ;;
 esac
@@ -84,6 +98,11 @@ done
 
 if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    for arch in $(printf '%s\n' "${missing[@]}" | sed -n 's/^.*:\(.*\)$/\1/p' | sort -u); do
+        as_root dpkg --add-architecture "$arch"
+    done
+    # Another job may be installing at the same time: wait for it rather than fail.
+    as_root apt-get -o DPkg::Lock::Timeout=600 update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+        --no-install-recommends "${missing[@]}" >/dev/null
 fi
