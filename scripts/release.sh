@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # release.sh [check]: the release files of the commit checked out, made so that anyone can rebuild
-# them bit for bit: dist/ with the Debian package, the Windows zip and installer, and SHA256SUMS.
+# them bit for bit: dist/ with the Debian packages for amd64 and arm64, the Windows zip and installer,
+# and SHA256SUMS.
 #   check   makes them twice, in two folders, minutes apart and under different umasks, and compares
 #           the two; where any file differs, diffoscope shows how, and the check fails; where none
 #           does, they are left in dist/.
@@ -26,6 +27,7 @@ release_into() {
         cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
         cmake --build build/release
         (cd build/release && cpack -G DEB >/dev/null)
+        bash scripts/arm64.sh release
         bash scripts/windows.sh release
     )
     mkdir -p "$out"
@@ -33,8 +35,9 @@ release_into() {
     # The Windows files are where windows.sh built them: in build/debian13/ where it used a Debian 13 root.
     local files
     files=$(shopt -s nullglob && printf '%s\n' "$work"/build/release/shoewise_*.deb \
+        "$work"/build/arm64-release/shoewise_*_arm64.deb \
         "$work"/build/{,debian13/}windows-release/shoewise-*-win64.{zip,exe})
-    [[ $(wc -l <<<"$files") -eq 3 ]] || { echo "release.sh: not one .deb, .zip and .exe each: $files" >&2; exit 1; }
+    [[ $(wc -l <<<"$files") -eq 4 ]] || { echo "release.sh: not two .deb, one .zip and one .exe: $files" >&2; exit 1; }
     xargs -d '\n' cp -t "$out"/ <<<"$files"
     (cd "$out" && files=(*) && sha256sum -- "${files[@]}" >SHA256SUMS)
     rm -rf "$work"
