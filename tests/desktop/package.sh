@@ -44,20 +44,34 @@ check "lintian finds no error and no warning" lacks '^[EW]: ' "$work/lintian.log
 check "lintian finds the program hardened" lacks '^I: .* hardening-' "$work/lintian.log"
 check "lintian finds no section Debian strips" lacks '^I: .* binary-has-unneeded-section' "$work/lintian.log"
 
-# hardening-check wants every feature. The linker marks a program as control-flow protected only when
-# every object it links is marked, the C library's start files too; where those are not (Debian 12's),
-# no program has the mark. A program of one line built with -fcf-protection shows it, and the linker
-# names the objects without the mark. The mark is x86's, the only one hardening-check knows: a
-# compiler for another processor refuses the option.
+# hardening-check wants every feature, and from devscripts 2.25 (Debian 13's) the control-flow marks
+# of both processors it knows, x86's (IBT, SHSTK) and AArch64's (BTI, PAC), on every program: the other
+# processor's is excused. The program's own is excused only where the toolchain marks no program with
+# it: the linker marks a program only when every object it links is marked, the C library's start
+# files too, and where those are not (Debian 12's and 13's on amd64), no program has the mark. A
+# program of one line built with the flag shows which; for x86 the linker names the unmarked objects.
 command -v "$compiler" >/dev/null || fail "no such compiler: $compiler"
+program=$work/root/usr/bin/shoewise
+case $(readelf -h "$program") in
+*X86-64*)
+    flag=(-fcf-protection "-Wl,-z,cet-report=warning") mark="Control flow integrity"
+    own=--nocfprotection other=--nobranchprotection
+    ;;
+*AArch64*)
+    flag=(-mbranch-protection=standard) mark="Branch Protection"
+    own=--nobranchprotection other=--nocfprotection
+    ;;
+*) fail "no control-flow mark is known for $(readelf -h "$program" | grep Machine:)" ;;
+esac
+known=$(hardening-check --help 2>&1 || true)
 exempt=()
-if ! { "$compiler" -fcf-protection -Wl,-z,cet-report=warning -x c++ -o "$work/cf-probe" - \
+[[ $known != *"$other"* ]] || exempt+=("$other")
+if [[ $known == *"$own"* ]] && ! { "$compiler" "${flag[@]}" -x c++ -o "$work/cf-probe" - \
     <<<'int main() { return 0; }' >"$work/cf-probe.log" 2>&1 \
-    && hardening-check "$work/cf-probe" | grep -q 'Control flow integrity: yes'; }; then
-    echo "SKIP: control-flow protection: $compiler marks no program with it:"
+    && hardening-check "$work/cf-probe" | grep -q "$mark: yes"; }; then
+    echo "SKIP: $mark: $compiler marks no program with it:"
     cat "$work/cf-probe.log"
-    exempt=(--nocfprotection)
+    exempt+=("$own")
 fi
-check "hardening-check finds the packaged program hardened" \
-    hardening-check --verbose "${exempt[@]}" "$work/root/usr/bin/shoewise"
+check "hardening-check finds the packaged program hardened" hardening-check --verbose "${exempt[@]}" "$program"
 finish
