@@ -10,8 +10,6 @@ set(CMAKE_CXX_COMPILER ${SHOEWISE_TRIPLET}-g++)
 set(CMAKE_LIBRARY_ARCHITECTURE ${SHOEWISE_TRIPLET})
 # The machine's own pkg-config would hand out the machine's own libraries' folders.
 set(PKG_CONFIG_EXECUTABLE ${SHOEWISE_TRIPLET}-pkg-config)
-# The Debian architecture: its hardening flags (packaging/hardening.cmake) and its package's.
-set(SHOEWISE_DEB_HOST_ARCH arm64)
 # Qt's build tools (moc, rcc, uic) are the machine's own: Debian's are Multi-Arch: foreign.
 set(QT_HOST_PATH /usr)
 # The build's own programs, its tests among them, run under qemu's user mode, given the root as the

@@ -25,7 +25,7 @@ tidy() {
 windows() {
     local build=$1 linux=${2:-}
     if [[ -z $linux ]]; then
-        linux=build/ci
+        linux=build/dev
         if [[ ! -f $linux/compile_commands.json ]]; then
             # Only the list of files is wanted: configured, not built.
             linux=build/lint-linux
@@ -65,7 +65,7 @@ if [[ ${1:-} == --windows ]]; then
     exit
 fi
 
-build=${1:-build/ci}
+build=${1:-build/dev}
 mapfile -t sources < <(git ls-files -- '*.cpp' '*.h')
 mapfile -t program < <(git ls-files -- "${program_paths[@]}")
 

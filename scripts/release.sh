@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # release.sh [check]: the release files of the commit checked out, made so that anyone can rebuild
-# them bit for bit: dist/ with the Debian packages for amd64 and arm64, the Windows zip and installer,
-# and SHA256SUMS.
+# them bit for bit: dist/ with the Debian source package and the Debian packages for amd64 and arm64
+# with their .buildinfo (scripts/deb.sh release), the Windows zip and installer, and SHA256SUMS.
 #   check   makes them twice, in two folders, minutes apart and under different umasks, and compares
 #           the two; where any file differs, diffoscope shows how, and the check fails; where none
 #           does, they are left in dist/.
@@ -14,30 +14,26 @@ commit=$(git rev-parse HEAD)
 
 bash scripts/deps.sh release
 
-# release_into OUT: the release files of the commit, made in a folder of their own, copied into OUT.
+# release_into OUT: the release files of the commit, made in folders of their own, copied into OUT.
 release_into() {
     local out=$1 work
     work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-release.XXXXXX")
-    git archive "$commit" | tar -x -C "$work"
+    mkdir -p "$out"
+    rm -f "$out"/*
     (
-        cd "$work"
         umask 022  # the modes the archives record
         SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct "$commit")
         export SOURCE_DATE_EPOCH LC_ALL=C.UTF-8 TZ=UTC
-        cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-        cmake --build build/release
-        (cd build/release && cpack -G DEB >/dev/null)
-        bash scripts/arm64.sh release
+        # The Debian packages from the commit's source package, built in a root of their own.
+        bash scripts/deb.sh release "$out"
+        git archive "$commit" | tar -x -C "$work"
+        cd "$work"
         bash scripts/windows.sh release
     )
-    mkdir -p "$out"
-    rm -f "$out"/*
     # The Windows files are where windows.sh built them: in build/debian13/ where it used a Debian 13 root.
     local files
-    files=$(shopt -s nullglob && printf '%s\n' "$work"/build/release/shoewise_*.deb \
-        "$work"/build/arm64-release/shoewise_*_arm64.deb \
-        "$work"/build/{,debian13/}windows-release/shoewise-*-win64.{zip,exe})
-    [[ $(wc -l <<<"$files") -eq 4 ]] || { echo "release.sh: not two .deb, one .zip and one .exe: $files" >&2; exit 1; }
+    files=$(shopt -s nullglob && printf '%s\n' "$work"/build/{,debian13/}windows-release/shoewise-*-win64.{zip,exe})
+    [[ $(wc -l <<<"$files") -eq 2 ]] || { echo "release.sh: not one .zip and one .exe: $files" >&2; exit 1; }
     xargs -d '\n' cp -t "$out"/ <<<"$files"
     (cd "$out" && files=(*) && sha256sum -- "${files[@]}" >SHA256SUMS)
     rm -rf "$work"

@@ -5,8 +5,8 @@ source "$(dirname "$0")/lib.sh"
 cd "$root"
 
 bash scripts/deps.sh run
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build build/release --target shoewise
+cmake --preset release >/dev/null
+cmake --build --preset release --target shoewise
 
 program="$root/build/release/app/shoewise"
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then

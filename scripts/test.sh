@@ -7,7 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 cd "$root"
 jobs=$(nproc)
-export QT_QPA_PLATFORM=offscreen
 sanitizers=yes
 case ${1:-} in
 "") ;;
@@ -20,27 +19,24 @@ esac
 
 bash scripts/deps.sh test
 
+# The builds are CMakePresets.json's, each in build/<preset>.
 echo "== build and test"
-cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DSHOEWISE_BUILD_TOOLS=ON -DSHOEWISE_BUILD_BENCH=ON >/dev/null
-cmake --build build/ci -j "$jobs"
-ctest --test-dir build/ci -j "$jobs" --output-on-failure
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j "$jobs"
+ctest --preset dev -j "$jobs"
 
 if [[ $sanitizers == yes ]]; then
     echo "== sanitizer build and test"
-    cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
-        -DSHOEWISE_SANITIZE=address,undefined >/dev/null
-    cmake --build build/asan -j "$jobs"
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        ctest --test-dir build/asan -j "$jobs" --output-on-failure -LE desktop
+    cmake --preset asan >/dev/null
+    cmake --build --preset asan -j "$jobs"
+    ctest --preset asan -j "$jobs"
 
     echo "== thread sanitizer build and test"
     # The window, chart and whole-session tests start the font-configuration and chart-decode threads.
-    cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
-        -DSHOEWISE_SANITIZE=thread >/dev/null
-    cmake --build build/tsan -j "$jobs" --target window_tests chart_tests session_check
-    TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$root/tests/tsan.supp" \
-        ctest --test-dir build/tsan -j "$jobs" --output-on-failure -L threads
+    cmake --preset tsan >/dev/null
+    cmake --build --preset tsan -j "$jobs" --target window_tests chart_tests session_check
+    ctest --preset tsan -j "$jobs"
 fi
 
 echo "== static checks"
-bash scripts/lint.sh build/ci
+bash scripts/lint.sh build/dev

@@ -47,7 +47,6 @@ key=$( (printf '%s\n' "$qt_version" "${qt_options[@]}" && cat cmake/mingw-w64-x8
 qt_prefix=$cache/qt-$qt_version-mingw64-$key
 # Qt's own toolchain file refers to the one it was built with by its path: keep that one beside it.
 toolchain=$cache/toolchain-$key.cmake
-build=build/windows
 
 log() { printf '== %s\n' "$*"; }
 
@@ -126,15 +125,13 @@ EOF
 build_qt
 [[ $what == qt ]] && exit 0
 
-options=(-DSHOEWISE_BUILD_TOOLS=ON)
-if [[ $what == release ]]; then
-    build=build/windows-release
-    options=(-DBUILD_TESTING=OFF)
-fi
+preset=windows
+[[ $what == release ]] && preset=windows-release
+build=build/$preset
 log "Shoewise for Windows: $build"
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "${options[@]}" >/dev/null
-cmake --build "$build"
+export SHOEWISE_WINDOWS_QT=$qt_prefix  # the presets' Qt
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"
 [[ $what == build ]] && exit 0
 
 log "zip and installer"

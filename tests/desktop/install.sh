@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# install.sh BUILD_DIR APP_ID VERSION: installs the build into a scratch prefix and checks that the
-# desktop sees one consistent application: program, desktop entry, icons and AppStream metainfo, and
-# that its manual page reads without a fault.
+# install.sh BUILD_DIR|PREFIX APP_ID VERSION: checks that the desktop sees one consistent application
+# where Shoewise is installed: program, desktop entry, icons and AppStream metainfo, and that its
+# manual page reads without a fault. A build folder is installed into a scratch prefix first; any other
+# folder is a prefix it is installed in already (/usr, for the installed package).
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 build=$1 id=$2 version=$3
-require cmake file desktop-file-validate appstreamcli man
+require file desktop-file-validate appstreamcli man
 
-prefix=$work/prefix
-cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "install failed: $(cat "$work/install.log")"
+prefix=$build
+if [[ -f $build/CMakeCache.txt ]]; then
+    require cmake
+    prefix=$work/prefix
+    cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "install failed: $(cat "$work/install.log")"
+fi
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 
@@ -45,7 +50,9 @@ check "the metainfo launches the desktop entry" grep -q "<launchable type=\"desk
 check "the metainfo names the release $version" grep -q "<release version=\"$version\"" "$metainfo"
 
 # man succeeds whatever groff warns about, so what it writes to the error stream is looked at; a page
-# that is missing is reported there too.
+# that is missing is reported there too. A package compresses it.
+page=$prefix/share/man/man1/shoewise.1
+[[ -f $page ]] || page+=.gz
 check "the manual page is installed and formats without a warning" \
-    test -z "$(man --warnings -E UTF-8 -l -Tutf8 -Z "$prefix/share/man/man1/shoewise.1.gz" 2>&1 >/dev/null)"
+    test -z "$(man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)"
 finish

@@ -1,18 +1,13 @@
 #!/usr/bin/env bash
-# package.sh BUILD_DIR APP_ID VERSION COMPILER: builds the Debian package with CPack into a scratch
-# folder, checks its control fields and contents with dpkg-deb and holds it to Debian's rules with
-# lintian and its program to Debian's hardening with hardening-check. COMPILER is the build's C++
-# compiler.
+# package.sh DEB COMPILER: checks the Debian package DEB as a user gets it: its control fields and
+# contents with dpkg-deb, and its program against Debian's hardening with hardening-check. COMPILER is
+# the C++ compiler of the toolchain the package was built with, for its architecture.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
-build=$1 id=$2 version=$3 compiler=$4
-require cpack dpkg-deb dpkg-shlibdeps file readelf lintian hardening-check
-
-cpack -G DEB -B "$work" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1 \
-    || fail "cpack failed: $(cat "$work/cpack.log")"
-debs=("$work"/*.deb)
-[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || fail "expected one package, found: ${debs[*]}"
-deb=${debs[0]}
+deb=$1 compiler=$2
+require dpkg-deb readelf hardening-check
+id=$(sed -n 's/^set(SHOEWISE_APP_ID \(.*\))$/\1/p' "$root/CMakeLists.txt")
+version=$(sed -n 's/^    VERSION \(.*\)$/\1/p' "$root/CMakeLists.txt")
 
 field() { dpkg-deb -f "$deb" "$1"; }
 check "the package is shoewise" test "$(field Package)" = shoewise
@@ -32,17 +27,8 @@ for path in ./usr/bin/shoewise ./usr/share/applications/$id.desktop ./usr/share/
     check "the package holds $path" grep -qxF "$path" "$work/contents"
 done
 dpkg-deb -x "$deb" "$work/root"
-check "the packaged program has no run path into the build folder" \
-    not grep -qF "$build" <<<"$(readelf -d "$work/root/usr/bin/shoewise")"
-
-# Debian's own checks: nothing at error or warning level, and at info level, where lintian reports a
-# missing bind-now or fortify, no hardening hint at all.
-lintian --display-info --fail-on none "$deb" >"$work/lintian.log" 2>"$work/lintian.err" \
-    || fail "lintian did not run: $(cat "$work/lintian.err")"
-cat "$work/lintian.log"
-check "lintian finds no error and no warning" lacks '^[EW]: ' "$work/lintian.log"
-check "lintian finds the program hardened" lacks '^I: .* hardening-' "$work/lintian.log"
-check "lintian finds no section Debian strips" lacks '^I: .* binary-has-unneeded-section' "$work/lintian.log"
+check "the packaged program has no run path" not grep -qE 'R(UN)?PATH' <<<"$(readelf -d "$work/root/usr/bin/shoewise")"
+check "the packaged program is stripped of the compilers' notes" not grep -qF .comment <<<"$(readelf -S "$work/root/usr/bin/shoewise")"
 
 # hardening-check wants every feature, and from devscripts 2.25 (Debian 13's) the control-flow marks
 # of both processors it knows, x86's (IBT, SHSTK) and AArch64's (BTI, PAC), on every program: the other

@@ -9,7 +9,7 @@
 //
 // When a change is meant to alter what the window shows, renew the references on each release and
 // commit them after looking at them:
-//   SHOEWISE_RENEW_PICTURES=1 build/ci/tests/window_tests --gtest_filter='Pictures.*'
+//   SHOEWISE_RENEW_PICTURES=1 build/dev/tests/window_tests --gtest_filter='Pictures.*'
 #include "window_fixture.h"
 
 #include <QDir>

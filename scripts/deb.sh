@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# deb.sh [check [DIR]|release OUT]: Shoewise's Debian packages, made from the commit checked out as
+# Debian makes them: the source package (debian/), then the binary packages built by sbuild in clean
+# roots, in its unshare mode, each checked by its release's own lintian (pedantic: nothing may remain).
+#   release OUT  the release's packages into OUT: the source package, and Debian 12's for amd64 and,
+#                cross-built the Debian way, arm64, with their .buildinfo; they install on Debian 13 too
+#   check [DIR]  the default: the release's packages (those in DIR, else made into build/deb/), then
+#                Debian 13's amd64 package built with the package's own tests, as a check; the
+#                programs' hardening and the packages' fields and contents (tests/desktop/package.sh);
+#                the amd64 package installed, removed and purged by piuparts on Debian 12 and 13, and
+#                its autopkgtest (the window and the desktop files as a user gets them) on both. The
+#                logs go to build/deb/.
+# The roots are made with mmdebstrap from the machine's own Debian archive entries and kept as tarballs
+# in ~/.cache/shoewise/, renewed after a week. Installs what is missing (deps.sh debian) and, where
+# root has none, gives root a range of subordinate user and group ids (/etc/subuid, /etc/subgid), in
+# which sbuild and autopkgtest map their roots' users. Needs root (or sudo).
+source "$(dirname "$0")/lib.sh"
+cd "$root"
+usage="usage: deb.sh [check [DIR]|release OUT]"
+[[ $(id -u) -eq 0 ]] || exec sudo --preserve-env=CI,XDG_CACHE_HOME bash "$0" "$@"
+what=${1:-check}
+given=""
+case $what in
+check) out=$root/build/deb given=${2:+$(realpath "$2")} ;;
+release) out=$(realpath -m "${2:?$usage}") ;;
+*) echo "$usage" >&2; exit 2 ;;
+esac
+
+step() {
+    local what=$1 start=$SECONDS
+    shift
+    printf '== %s\n' "$what"
+    "$@"
+    printf '== %s: %d s\n' "$what" $((SECONDS - start))
+}
+
+bash scripts/deps.sh debian
+# A range past every other one, so that no user's namespace shares an id with root's.
+if ! grep -q '^root:' /etc/subuid || ! grep -q '^root:' /etc/subgid; then
+    first=$(cat /etc/subuid /etc/subgid | awk -F: '{end = $2 + $3} end > max {max = end} END {print (max > 100000) ? max : 100000}')
+    usermod --add-subuids "$first-$((first + 65535))" --add-subgids "$first-$((first + 65535))" root
+    echo "deb.sh: root's subordinate ids: $first-$((first + 65535))"
+fi
+
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/shoewise
+mkdir -p "$cache"
+host_suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+# tarball SUITE VARIANT FILE [MMDEBSTRAP OPTIONS...]: a root of SUITE kept in FILE, made anew when it
+# is a week old, through the machine's own archive entries with its release's name replaced.
+tarball() {
+    local suite=$1 variant=$2 file=$3 list sources=()
+    shift 3
+    [[ -n $(find "$file" -mtime -7 2>/dev/null) ]] && return
+    for list in /etc/apt/sources.list /etc/apt/sources.list.d/debian.sources; do
+        [[ -f $list ]] || continue
+        grep -Eq '^[^#]*(deb|Types:)' "$list" || continue
+        sed -E "s/\\b$host_suite\\b/$suite/g" "$list" >"$cache/$suite-${list##*/}"
+        sources+=("$cache/$suite-${list##*/}")
+    done
+    mmdebstrap --quiet --variant="$variant" "$@" "$suite" "$file.part" "${sources[@]}"
+    mv "$file.part" "$file"
+}
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-deb.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+version=$(dpkg-parsechangelog -l debian/changelog -SVersion)
+[[ -z $(git status --porcelain --untracked-files=no) ]] || echo "deb.sh: uncommitted changes are left out" >&2
+git archive --prefix="shoewise-$version/" HEAD | tar -x -C "$work"
+(cd "$work" && dpkg-source --build "shoewise-$version" >/dev/null)
+dsc=$work/shoewise_$version.dsc
+mkdir -p "$out"
+
+# build SUITE HOST_ARCH DEST [SBUILD OPTIONS...]: the binary packages of SUITE for HOST_ARCH, built on
+# the machine's architecture (a cross build for another), into DEST with their build information and
+# the build's log, lintian's findings in it.
+build() {
+    local suite=$1 arch=$2 dest=$3 log
+    shift 3
+    # Debian 12's sbuild reads Debian 13's dependencies with the root's apt-utils.
+    tarball "$suite" buildd "$cache/sbuild-$suite.tar" --include=apt-utils
+    log=$dest/shoewise_${version}_$arch-$suite.log
+    mkdir -p "$work/$suite-$arch"
+    if ! sbuild --chroot-mode=unshare --chroot="$cache/sbuild-$suite.tar" --host="$arch" \
+        --jobs="$(nproc)" --arch-any --no-arch-all --no-source --nolog --build-dir="$work/$suite-$arch" \
+        --run-lintian --lintian-opts="--pedantic --display-info --fail-on=error,warning,info,pedantic" \
+        --no-run-piuparts --no-run-autopkgtest "$@" "$dsc" >"$log" 2>&1; then
+        tail -n 60 "$log"
+        fail "sbuild failed for $suite $arch: $log"
+    fi
+    grep -qx 'Lintian: pass' "$log" || { sed -n '/^| lintian/,/^Lintian run/p' "$log"; fail "lintian's findings: $log"; }
+    cp "$work/$suite-$arch"/*.deb "$work/$suite-$arch"/*.buildinfo "$dest/"
+}
+
+# The release's packages: Debian 12's, which install on Debian 13 too, for amd64 and arm64. Their tests
+# are the test command's, run on the same release (scripts/test.sh, scripts/arm64.sh).
+release() {
+    cp "$dsc" "$work/shoewise_$version.tar.xz" "$1/"
+    step "Debian 12 amd64" build bookworm amd64 "$1" --profiles=nocheck
+    step "Debian 12 arm64, cross-built" build bookworm arm64 "$1"
+    rm "$1"/*.log
+}
+if [[ $what == release ]]; then
+    release "$out"
+    exit 0
+fi
+
+if [[ -n $given ]]; then
+    mkdir -p "$out"
+else
+    rm -rf "$out"
+    mkdir -p "$out"
+    release "$out"
+    given=$out
+fi
+# The other release's build, with the package's own tests, in a folder of its own: its packages have
+# the same names.
+mkdir -p "$out/trixie"
+step "Debian 13 amd64, with the package's tests" build trixie amd64 "$out/trixie"
+
+deb=$given/shoewise_${version}_amd64.deb
+step "the amd64 package's program and contents" bash tests/desktop/package.sh "$deb" g++
+step "the arm64 package's program and contents" bash tests/desktop/package.sh "$given/shoewise_${version}_arm64.deb" \
+    aarch64-linux-gnu-g++
+
+for suite in bookworm trixie; do
+    tarball "$suite" minbase "$cache/minbase-$suite.tar.gz"
+    # piuparts's own configuration of a trixie root leaves this folder, which its check then finds.
+    step "piuparts on $suite: install, remove, purge" piuparts --basetgz="$cache/minbase-$suite.tar.gz" \
+        --distribution="$suite" --keep-sources-list --no-eatmydata --ignore=/var/cache/debconf/tmp.ci/ \
+        --tmpdir="$work" "$deb" >"$out/piuparts-$suite.log" 2>&1 \
+        || { tail -n 40 "$out/piuparts-$suite.log"; fail "piuparts failed on $suite"; }
+    step "autopkgtest on $suite" autopkgtest --apt-upgrade --output-dir="$work/autopkgtest-$suite" \
+        "$dsc" "$deb" -- unshare --release "$suite" --arch amd64 --tarball "$cache/minbase-$suite.tar.gz" \
+        >"$out/autopkgtest-$suite.log" 2>&1 \
+        || { tail -n 60 "$out/autopkgtest-$suite.log"; fail "autopkgtest failed on $suite"; }
+done
+echo "deb.sh: the packages in $given pass every check; the logs are in $out"
