@@ -33,7 +33,9 @@ poll() {
 
 # begin_session: a work folder of the script's own ($work); when the script exits, every process it
 # started for the session ($started) is ended, last first, by the id it was started with, and the
-# folder goes.
+# folder goes. Where the script is the first process of a PID namespace (tests/desktop/session.sh),
+# whatever else still runs in it, such as a service a bus started, is asked to end too, before the
+# kernel kills it with the namespace.
 work=""
 started=()
 begin_session() {
@@ -45,15 +47,18 @@ end_session() {
     for ((i = ${#started[@]} - 1; i >= 0; i--)); do
         pid=${started[i]}
         kill "$pid" 2>/dev/null || true
+        # Waited for only once it is gone or killed: waiting at once would hang on one that ignores
+        # the request.
+        poll 5 not_running "$pid" || kill -KILL "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true  # reaps it if it is this shell's own child
-        for _ in $(seq 50); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -KILL "$pid" 2>/dev/null || true
     done
+    if (($$ == 1)) && kill -TERM -1 2>/dev/null; then
+        poll 2 not_running -1 || true
+    fi
     rm -rf "$work"
 }
+# not_running PID: no such process, or (-1) no other process in this one's PID namespace.
+not_running() { ! kill -0 "$1" 2>/dev/null; }
 
 # start_x WIDTHxHEIGHT: an X server on a display number it picks itself, so parallel sessions never
 # clash.
@@ -66,16 +71,18 @@ start_x() {
 }
 
 # start_bus: a session bus of the session's own, so that nothing autolaunches a daemon that outlives
-# it.
+# it. It stays in the script's process group, not forking away, so that a kill of the group ends it too.
 start_bus() {
-    local out
     mkdir -m 700 "$work/runtime" "$work/config"
     export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
     # Where a login's bus is found without DBUS_SESSION_BUS_ADDRESS, as by a program started with `login`.
-    out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --address="unix:path=$XDG_RUNTIME_DIR/bus")
-    started+=("$(sed -n 2p <<<"$out")")
+    # It prints its address once it takes connections.
+    dbus-daemon --session --nofork --print-address=3 --address="unix:path=$XDG_RUNTIME_DIR/bus" \
+        3>"$work/bus" >"$work/bus.log" 2>&1 &
+    started+=($!)
+    poll 10 test -s "$work/bus" || fail "the session bus did not start: $(cat "$work/bus.log")"
     export DBUS_SESSION_BUS_ADDRESS
-    DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
     unset AT_SPI_BUS_ADDRESS
 }
 

@@ -8,7 +8,7 @@ program=$1
 
 require Xvfb dbus-daemon dbus-send xdotool
 require_a11y_bus
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit "$SKIP"; }
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
 
 start_x 1280x800
 start_bus

@@ -6,7 +6,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 window_tests=$1
 require localedef locale
-[[ -d /usr/share/i18n/locales ]] || { echo "SKIP: the locales package is not installed"; exit "$SKIP"; }
+[[ -d /usr/share/i18n/locales ]] || skip "the locales package is not installed"
 export QT_QPA_PLATFORM=offscreen
 unset LANGUAGE LC_ALL LC_MESSAGES
 

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# no_leftovers.sh PROGRAM [event|notification]: a desktop test killed mid-run together with its process
+# group, with no chance to end anything itself, as a stopped job is killed, leaves nothing running: not
+# its X server, buses, accessibility daemons, speech, screen reader, window manager or program. The
+# screen reader's test starts the most of them, Orca in a session of its own among them.
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/session.sh"
+(($$ == 1)) || skip "no PID namespace can be made here"
+
+# Whatever the run starts carries its folder, in its environment (TMPDIR; XDG_RUNTIME_DIR and HOME
+# for what is started as a login) or on its command line.
+mark=$work/run
+mkdir "$mark"
+marked() {
+    local dir
+    for dir in /proc/[0-9]*; do
+        [[ ${dir#/proc/} != "$BASHPID" ]] || continue
+        if grep -qsF -- "$mark" "$dir/environ" "$dir/cmdline"; then
+            echo "${dir#/proc/} $(tr '\0' ' ' 2>/dev/null <"$dir/cmdline" | cut -c1-160)"
+        fi
+    done
+}
+# Its own process group and session, of which it is the leader.
+TMPDIR=$mark setsid "$BASH" "$here/screen_reader.sh" "$@" >"$work/run.log" 2>&1 &
+run=$!
+started+=("$run")
+# Mid-run: the program is up, after every daemon the test starts.
+up_or_ended() { ! kill -0 "$run" 2>/dev/null || marked | awk '$2 ~ /\/shoewise$/ {up = 1} END {exit !up}'; }
+poll 60 up_or_ended || fail "the screen reader's test did not start its program in a minute: $(cat "$work/run.log")"
+if ! kill -0 "$run" 2>/dev/null; then
+    wait "$run" && status=0 || status=$?
+    ((status != 77)) || skip "the screen reader's test: $(cat "$work/run.log")"
+    fail "the screen reader's test ended (status $status) before its program was up: $(cat "$work/run.log")"
+fi
+running=$(marked)
+echo "mid-run, the test's processes:"
+echo "$running"
+for daemon in Xvfb dbus-daemon at-spi-bus-launcher at-spi2-registryd openbox speech-dispatcher orca; do
+    check "mid-run, $daemon runs" grep -q "[ /]$daemon\( \|$\)" <<<"$running"
+done
+
+{ kill -KILL -- "-$run" && wait "$run"; } 2>/dev/null || true  # without the shell's notice of the kill
+none_left() { [[ -z $(marked) ]]; }
+if ! poll 5 none_left; then
+    echo "left running:" >&2
+    marked >&2
+    fail "processes of the killed test are left running"
+fi
+echo "ok: none of its processes is left"
+finish
