@@ -1,25 +1,51 @@
 #!/usr/bin/env bash
 # facts_once.sh FACTS_SH SOURCE_DIR: each fact of the project is stated in one place: the version,
-# application id, homepage, window size, faces, chart size, oldest Qt and long description in the top-level
-# CMakeLists.txt, the authors in LICENSE. Everything else, C++, CMake, shell and Python alike, is
-# made from them or reads them (FACTS_SH is what the build wrote for the shell); only the tests keep
-# their own expectation of what the user sees, once, in tests/expected.sh. Documents and comments may
-# name a fact.
+# application id, homepage, window size, faces, chart size, oldest Qt and description in the top-level
+# CMakeLists.txt, the authors and licence in LICENSE. Everything else, C++, CMake, shell and Python
+# alike, is made from them or reads them (FACTS_SH is what the build wrote for the shell); only the
+# tests keep their own expectation of what the user sees, once, in tests/expected.sh, and Debian's
+# packaging (debian/) states again what Debian requires in its own files, which must agree. Documents
+# and comments may name a fact.
 set -uo pipefail
+facts=$1
 # shellcheck source=../cmake/facts.sh.in
-source "$1" || exit 1
+source "$facts" || exit 1
 cd "$2" || exit 1
+# The files themselves are searched, not what version control holds, so that a copy of the sources
+# that is no checkout (an archive, a Debian source package) is checked the same. Not searched: version
+# control's folder, build folders (build/, build-*/, a Debian build's obj-*/), release files (dist/),
+# documents and pictures.
+list=$(mktemp) || exit 1
+trap 'rm -f "$list"' EXIT
+find . \( -name .git -o -path ./build -o -path './build-*' -o -path './obj-*' -o -path ./dist \) -prune -o \
+    -type f ! \( -name '*.md' -o -name '*.png' -o -name '*.jpg' -o -name '*.ico' -o -name '*.svg' \) \
+    -printf '%P\0' >"$list" || { echo "FAIL: could not list the files in $2"; exit 1; }
+mapfile -d '' files <"$list"
+((${#files[@]})) || { echo "FAIL: no files found in $2"; exit 1; }
 status=0
 # check FACT VALUE WORD HOME...: VALUE, as a whole word where WORD is yes, is written nowhere but in
-# the HOMEs, outside documents and comments.
+# the HOMEs (files or folders), outside documents and comments. A search that fails is a failure.
 check() {
-    local fact=$1 value=$2 word=$3 found
+    local fact=$1 value=$2 word=$3 file home lines found searched=()
     shift 3
-    local options=(-nIF) excluded=(':!*.md' ':!*.png' ':!*.jpg' ':!*.ico' ':!*.svg')
+    local options=(-nHIF)
     [[ $word == yes ]] && options+=(-w)
-    for home; do excluded+=(":!$home"); done
-    found=$(git grep "${options[@]}" -e "$value" -- . "${excluded[@]}" 2>/dev/null |
-        awk '{line = $0; sub(/^[^:]*:[0-9]+:/, "", line)} line !~ /^[ \t]*(#|\/\/|\*|<!--|\.\\")/')
+    for file in "${files[@]}"; do
+        for home; do [[ $file == "${home%/}" || $file == "${home%/}"/* ]] && continue 2; done
+        searched+=("$file")
+    done
+    if [[ -z $value ]]; then
+        echo "FAIL: the $fact is empty in $facts"
+        status=1
+        return
+    fi
+    lines=$(grep "${options[@]}" -e "$value" -- "${searched[@]}")
+    if (($? > 1)); then
+        echo "FAIL: could not search for the $fact"
+        status=1
+        return
+    fi
+    found=$(awk '{line = $0; sub(/^[^:]*:[0-9]+:/, "", line)} line !~ /^[ \t]*(#|\/\/|\*|<!--|\.\\")/' <<<"$lines")
     if [[ -n $found ]]; then
         echo "FAIL: the $fact '$value' is written outside $*:"
         echo "$found"
@@ -28,10 +54,10 @@ check() {
         echo "ok: the $fact is written in $* only"
     fi
 }
-check version "$SHOEWISE_VERSION" no CMakeLists.txt
+check version "$SHOEWISE_VERSION" no CMakeLists.txt debian
 check "application id" "$SHOEWISE_APP_ID" no CMakeLists.txt
-check homepage "$SHOEWISE_HOMEPAGE" no CMakeLists.txt
-check authors "$SHOEWISE_AUTHORS" no LICENSE
+check homepage "$SHOEWISE_HOMEPAGE" no CMakeLists.txt debian
+check authors "$SHOEWISE_AUTHORS" no LICENSE debian
 check "window width" "$SHOEWISE_WINDOW_WIDTH" yes CMakeLists.txt tests/expected.sh
 check "window height" "$SHOEWISE_WINDOW_HEIGHT" yes CMakeLists.txt tests/expected.sh
 check "Windows' face, by its Japanese name," "$SHOEWISE_WINDOWS_FACE_JAPANESE" no CMakeLists.txt
@@ -40,5 +66,31 @@ check "Linux face" "$SHOEWISE_LINUX_FACE" yes CMakeLists.txt tests/expected.sh
 check "chart width" "$SHOEWISE_CHART_WIDTH" yes CMakeLists.txt tests/expected.sh
 check "chart height" "$SHOEWISE_CHART_HEIGHT" yes CMakeLists.txt tests/expected.sh
 check "oldest Qt" "Qt6 $SHOEWISE_QT_MINIMUM" no CMakeLists.txt
-check "long description" "$SHOEWISE_LONG_DESCRIPTION_START" no CMakeLists.txt
+check "long description" "${SHOEWISE_LONG_DESCRIPTION:0:40}" no CMakeLists.txt debian
+
+# same FACT GIVEN STATED: what debian/ states again is what the project states.
+same() {
+    if [[ $2 == "$3" ]]; then
+        echo "ok: debian/ gives the $1 as the project does"
+    else
+        printf 'FAIL: debian/ gives the %s as:\n%s\nnot as:\n%s\n' "$1" "$3" "$2"
+        status=1
+    fi
+}
+# field FILE NAME: a field of a Debian control file, its continuation lines unfolded into lines of
+# their own, a lone "." an empty line.
+field() {
+    awk -v name="$2" '$0 ~ "^" name ": " {sub(/^[^:]*: /, ""); print; on = 1; next}
+        on && /^ / {sub(/^ /, ""); print ($0 == ".") ? "" : $0; next} {on = 0}' "$1"
+}
+# The paragraphs of a text, each on one line.
+paragraphs() { awk 'BEGIN {RS = ""} {gsub(/\n/, " "); print}'; }
+same version "$SHOEWISE_VERSION" "$(sed -n '1s/^[^ ]* (\([^)-]*\).*/\1/p' debian/changelog)"
+same homepage "$SHOEWISE_HOMEPAGE" "$(field debian/control Homepage)"
+same summary "$SHOEWISE_SUMMARY" "$(field debian/control Description | head -n1)"
+same "long description" "$SHOEWISE_LONG_DESCRIPTION" "$(field debian/control Description | tail -n +2 | paragraphs)"
+same copyright "$(sed -n 's/^Copyright (c) //p' LICENSE)" "$(field debian/copyright Copyright)"
+# The terms stand alone in the copyright file's last paragraph.
+same "licence terms" "$(sed -n '/^Permission is hereby granted/,$p' LICENSE | paragraphs)" \
+    "$(tac debian/copyright | sed '/^License: Expat$/q' | tac | tail -n +2 | sed 's/^ //; s/^\.$//' | paragraphs)"
 exit $status
