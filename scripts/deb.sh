@@ -57,13 +57,17 @@ tarball() {
         sed -E "s/\\b$host_suite\\b/$suite/g" "$list" >"$cache/$suite-${list##*/}"
         sources+=("$cache/$suite-${list##*/}")
     done
-    mmdebstrap --quiet --variant="$variant" "$@" "$suite" "$file.part" "${sources[@]}"
-    mv "$file.part" "$file"
+    # mmdebstrap takes the format and compression from the name's ending.
+    local part=${file/.tar/.part.tar}
+    mmdebstrap --quiet --variant="$variant" "$@" "$suite" "$part" "${sources[@]}"
+    mv "$part" "$file"
 }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-deb.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 version=$(dpkg-parsechangelog -l debian/changelog -SVersion)
+# The distribution the changelog names: sbuild's root is given apart, so this only names the upload.
+distribution=$(dpkg-parsechangelog -l debian/changelog -SDistribution)
 [[ -z $(git status --porcelain --untracked-files=no) ]] || echo "deb.sh: uncommitted changes are left out" >&2
 git archive --prefix="shoewise-$version/" HEAD | tar -x -C "$work"
 (cd "$work" && dpkg-source --build "shoewise-$version" >/dev/null)
@@ -80,7 +84,7 @@ build() {
     tarball "$suite" buildd "$cache/sbuild-$suite.tar" --include=apt-utils
     log=$dest/shoewise_${version}_$arch-$suite.log
     mkdir -p "$work/$suite-$arch"
-    if ! sbuild --chroot-mode=unshare --chroot="$cache/sbuild-$suite.tar" --host="$arch" \
+    if ! sbuild --chroot-mode=unshare --chroot="$cache/sbuild-$suite.tar" --dist="$distribution" --host="$arch" \
         --jobs="$(nproc)" --arch-any --no-arch-all --no-source --nolog --build-dir="$work/$suite-$arch" \
         --run-lintian --lintian-opts="--pedantic --display-info --fail-on=error,warning,info,pedantic" \
         --no-run-piuparts --no-run-autopkgtest "$@" "$dsc" >"$log" 2>&1; then
