@@ -20,15 +20,6 @@ build | test) ;;
 esac
 build=build/arm64
 
-# step WHAT COMMAND...: COMMAND, and how long it took.
-step() {
-    local what=$1 start=$SECONDS
-    shift
-    printf '== %s\n' "$what"
-    "$@"
-    printf '== %s: %d s\n' "$what" $((SECONDS - start))
-}
-
 step "packages" bash scripts/deps.sh arm64
 step "configure $build" cmake --preset arm64 --log-level=WARNING
 step "build" cmake --build --preset arm64

@@ -71,9 +71,10 @@ debian=(
 release=(git diffoscope-minimal)
 
 # The Debian roots of root.sh are made from Debian's packages with mmdebstrap; a root of another
-# architecture runs its programs through qemu's user mode, which registers itself with the kernel.
+# architecture runs its programs through qemu's user mode, which registers itself with the kernel, its
+# CPU named by dpkg-architecture.
 roots=(mmdebstrap)
-foreign=(qemu-user-static binfmt-support arch-test)
+foreign=(qemu-user-static binfmt-support arch-test dpkg-dev)
 
 case $what in
 debian) packages=("${debian[@]}") ;;

@@ -20,6 +20,38 @@ fail() {
     exit 1
 }
 
+# step WHAT COMMAND...: COMMAND, and how long it took.
+step() {
+    local what=$1 start=$SECONDS
+    shift
+    printf '== %s\n' "$what"
+    "$@"
+    printf '== %s: %d s\n' "$what" $((SECONDS - start))
+}
+
+# archive_sources SUITE PREFIX: the machine's own Debian archive entries with its release's name
+# replaced by SUITE's, written to PREFIX-<list's name> and named in $sources, for mmdebstrap. SUITE's
+# archive keys come first where the machine lacks them: Debian 12's keyring carries Debian 13's only
+# from one of its stable updates on.
+sources=()
+archive_sources() {
+    local suite=$1 prefix=$2 host list
+    if [[ ! -f /usr/share/keyrings/debian-archive-$suite-stable.gpg ]]; then
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debian-archive-keyring >/dev/null
+    fi
+    # shellcheck source=/dev/null
+    host=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    sources=()
+    for list in /etc/apt/sources.list /etc/apt/sources.list.d/debian.sources; do
+        [[ -f $list ]] || continue
+        grep -Eq '^[^#]*(deb|Types:)' "$list" || continue
+        sed -E "s/\\b$host\\b/$suite/g" "$list" >"$prefix-${list##*/}"
+        sources+=("$prefix-${list##*/}")
+    done
+    ((${#sources[@]})) || fail "no Debian archive entries in /etc/apt"
+}
+
 # poll SECONDS COMMAND...: true as soon as COMMAND succeeds, false if it never does in time.
 poll() {
     local tenths=$(($1 * 10))

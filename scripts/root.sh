@@ -128,25 +128,8 @@ if [[ $arch != "$(dpkg --print-architecture)" ]]; then
     qemu=qemu-$(dpkg-architecture -a "$arch" -qDEB_HOST_GNU_CPU 2>/dev/null)
     grep -qx enabled "/proc/sys/fs/binfmt_misc/$qemu" 2>/dev/null || update-binfmts --enable "$qemu"
 fi
-# Debian 12's archive keyring carries Debian 13's keys only from one of its stable updates on.
-if [[ ! -f /usr/share/keyrings/debian-archive-$suite-stable.gpg ]]; then
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debian-archive-keyring >/dev/null
-fi
 mkdir -p "$cache" "$target"
-
-# The machine's own Debian archive entries, with its release's name replaced by the root's.
-# shellcheck source=/dev/null
-host_suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
-sources=()
-for list in /etc/apt/sources.list /etc/apt/sources.list.d/debian.sources; do
-    [[ -f $list ]] || continue
-    grep -Eq '^[^#]*(deb|Types:)' "$list" || continue
-    out=$cache/$name-${list##*/}
-    sed -E "s/\\b$host_suite\\b/$suite/g" "$list" >"$out"
-    sources+=("$out")
-done
-((${#sources[@]})) || { echo "root.sh: no Debian archive entries in /etc/apt" >&2; exit 1; }
+archive_sources "$suite" "$cache/$name"
 
 # tarball KIND PACKAGES...: the cached root of that kind, made once for its package list.
 tarball() {
