@@ -7,16 +7,19 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 (($$ == 1)) || skip "no PID namespace can be made here"
 
-# Whatever the run starts carries its folder, in its environment (TMPDIR; XDG_RUNTIME_DIR and HOME
-# for what is started as a login) or on its command line.
+# Whatever the run starts is in the PID namespace the test makes for itself, and carries the run's
+# folder in its environment (TMPDIR; XDG_RUNTIME_DIR and HOME for what is started as a login) or on
+# its command line; a program that rewrites both for its title (Orca, on Debian 13) is known by the
+# namespace alone. Each is listed with its name and command line.
 mark=$work/run
 mkdir "$mark"
+test_ns=none
 marked() {
     local dir
     for dir in /proc/[0-9]*; do
         [[ ${dir#/proc/} != "$BASHPID" ]] || continue
-        if grep -qsF -- "$mark" "$dir/environ" "$dir/cmdline"; then
-            echo "${dir#/proc/} $(tr '\0' ' ' 2>/dev/null <"$dir/cmdline" | cut -c1-160)"
+        if [[ $(readlink "$dir/ns/pid" 2>/dev/null) == "$test_ns" ]] || grep -qsF -- "$mark" "$dir/environ" "$dir/cmdline"; then
+            echo "${dir#/proc/} $(cat "$dir/comm" 2>/dev/null) $(tr '\0' ' ' 2>/dev/null <"$dir/cmdline" | cut -c1-160)"
         fi
     done
 }
@@ -25,7 +28,14 @@ TMPDIR=$mark setsid "$BASH" "$here/screen_reader.sh" "$@" >"$work/run.log" 2>&1 
 run=$!
 started+=("$run")
 # Mid-run: the program is up, after every daemon the test starts.
-up_or_ended() { ! kill -0 "$run" 2>/dev/null || marked | awk '$2 ~ /\/shoewise$/ {up = 1} END {exit !up}'; }
+up_or_ended() { ! kill -0 "$run" 2>/dev/null || marked | awk '$2 == "shoewise" {up = 1} END {exit !up}'; }
+# The test's namespace: that of unshare's child, the test itself.
+in_namespace() {
+    local child
+    child=$(pgrep -P "$run" | head -n1) && test_ns=$(readlink "/proc/$child/ns/pid") \
+        && [[ $test_ns != "$(readlink /proc/self/ns/pid)" ]]
+}
+poll 10 in_namespace || fail "the screen reader's test made no PID namespace of its own: $(cat "$work/run.log")"
 poll 60 up_or_ended || fail "the screen reader's test did not start its program in a minute: $(cat "$work/run.log")"
 if ! kill -0 "$run" 2>/dev/null; then
     wait "$run" && status=0 || status=$?
