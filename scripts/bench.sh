@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# bench.sh [RUNS]: builds the benchmark programs (Release, in build/bench-release) and runs them all:
-# start-up and peak memory of the real window against a Qt window of the same size and flags with one
-# label (the anchor) and with nothing in it, under Xvfb and offscreen, RUNS times each (default 11), alternating; click to repaint under Xvfb;
+# bench.sh [RUNS]: builds the benchmark programs (the bench preset: Release, in build/bench) and runs
+# them all: start-up and peak memory of the real window against a Qt window of the same size and flags
+# with one label (the anchor) and with nothing in it, under Xvfb and offscreen, RUNS times each
+# (default 11), alternating; click to repaint under Xvfb;
 # the count engine; the chart decode. Prints one Markdown table (bench/report.py): each figure, its
 # target (bench/targets.json), whether met.
 source "$(dirname "$0")/lib.sh"
 cd "$root"
 runs=${1:-11}
-build=build/bench-release
+build=build/bench
 
 bash scripts/deps.sh bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DSHOEWISE_BUILD_BENCH=ON >/dev/null
+cmake --preset bench >/dev/null
 cmake --build "$build" --target bench_startup_shoewise bench_startup_bare bench_click_repaint bench_engine bench_chart \
     >/dev/null
 bin=$root/$build/bench
