@@ -5,7 +5,8 @@
 #   check   makes them twice, in two folders, minutes apart and under different umasks, and compares
 #           the two; where any file differs, diffoscope shows how, and the check fails; where none
 #           does, they are left in dist/.
-# Everything is built from a clean copy of the commit; the time every file carries is the commit's.
+# Everything is built from a clean copy of the commit; the time every Windows file carries is the
+# commit's, every Debian one the changelog entry's, as dpkg-buildpackage gives it.
 source "$(dirname "$0")/lib.sh"
 cd "$root"
 what=${1:-}
