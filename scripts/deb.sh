@@ -114,16 +114,24 @@ step "the amd64 package's program and contents" bash tests/desktop/package.sh "$
 step "the arm64 package's program and contents" bash tests/desktop/package.sh "$given/shoewise_${version}_arm64.deb" \
     aarch64-linux-gnu-g++
 
+# piuparts_on SUITE, autopkgtest_on SUITE: the amd64 package installed, removed and purged, and its
+# autopkgtest, in clean roots of SUITE; each log in build/deb/.
+piuparts_on() {
+    local log=$out/piuparts-$1.log
+    # piuparts's own configuration of a trixie root leaves this folder, which its check then finds.
+    piuparts --basetgz="$cache/minbase-$1.tar.gz" --distribution="$1" --keep-sources-list --no-eatmydata \
+        --ignore=/var/cache/debconf/tmp.ci/ --tmpdir="$work" "$deb" >"$log" 2>&1 \
+        || { tail -n 40 "$log"; fail "piuparts failed on $1: $log"; }
+}
+autopkgtest_on() {
+    local log=$out/autopkgtest-$1.log
+    autopkgtest --apt-upgrade --output-dir="$work/autopkgtest-$1" "$dsc" "$deb" \
+        -- unshare --release "$1" --arch amd64 --tarball "$cache/minbase-$1.tar.gz" >"$log" 2>&1 \
+        || { tail -n 60 "$log"; fail "autopkgtest failed on $1: $log"; }
+}
 for suite in bookworm trixie; do
     tarball "$suite" minbase "$cache/minbase-$suite.tar.gz"
-    # piuparts's own configuration of a trixie root leaves this folder, which its check then finds.
-    step "piuparts on $suite: install, remove, purge" piuparts --basetgz="$cache/minbase-$suite.tar.gz" \
-        --distribution="$suite" --keep-sources-list --no-eatmydata --ignore=/var/cache/debconf/tmp.ci/ \
-        --tmpdir="$work" "$deb" >"$out/piuparts-$suite.log" 2>&1 \
-        || { tail -n 40 "$out/piuparts-$suite.log"; fail "piuparts failed on $suite"; }
-    step "autopkgtest on $suite" autopkgtest --apt-upgrade --output-dir="$work/autopkgtest-$suite" \
-        "$dsc" "$deb" -- unshare --release "$suite" --arch amd64 --tarball "$cache/minbase-$suite.tar.gz" \
-        >"$out/autopkgtest-$suite.log" 2>&1 \
-        || { tail -n 60 "$out/autopkgtest-$suite.log"; fail "autopkgtest failed on $suite"; }
+    step "piuparts on $suite: install, remove, purge" piuparts_on "$suite"
+    step "autopkgtest on $suite: the desktop files, and the window under openbox" autopkgtest_on "$suite"
 done
 echo "deb.sh: the packages in $given pass every check; the logs are in $out"
