@@ -3,8 +3,9 @@
 # them bit for bit: dist/ with the Debian source package and the Debian packages for amd64 and arm64
 # with their .buildinfo (scripts/deb.sh release), the Windows zip and installer, and SHA256SUMS.
 #   check   makes them twice, in two folders, minutes apart and under different umasks, and compares
-#           the two; where any file differs, diffoscope shows how, and the check fails; where none
-#           does, they are left in dist/.
+#           the two (each .buildinfo but for the build's date and folder, which it records); where any
+#           file differs, diffoscope shows how, and the check fails; where none does, they are left
+#           in dist/.
 # Everything is built from a clean copy of the commit; the time every Windows file carries is the
 # commit's, every Debian one the changelog entry's, as dpkg-buildpackage gives it.
 source "$(dirname "$0")/lib.sh"
@@ -50,7 +51,22 @@ runs=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-release-check.XXXXXX")
 trap 'rm -rf "$runs"' EXIT
 (umask 002 && release_into "$runs/first")
 (umask 077 && release_into "$runs/second")
-if cmp -s "$runs/first/SHA256SUMS" "$runs/second/SHA256SUMS"; then
+# same FILE: the two builds gave FILE alike. A .buildinfo records when and in which folder its build
+# ran, which differ by design; everything else in it, the packages' checksums, the build-dependencies
+# and the environment, must be the same.
+same() {
+    if [[ $1 == *.buildinfo ]]; then
+        cmp -s <(grep -vE '^Build-(Date|Path):' "$runs/first/$1") <(grep -vE '^Build-(Date|Path):' "$runs/second/$1")
+    else
+        cmp -s "$runs/first/$1" "$runs/second/$1"
+    fi
+}
+differ=()
+while read -r _ file; do
+    [[ -f $runs/second/$file ]] && same "$file" || differ+=("$file")
+done <"$runs/first/SHA256SUMS"
+[[ $(cd "$runs/first" && ls) == "$(cd "$runs/second" && ls)" ]] || differ+=("the list of files")
+if ((${#differ[@]} == 0)); then
     cat "$runs/first/SHA256SUMS"
     echo "release.sh check: both builds gave the same files"
     mkdir -p "$root/dist"
@@ -59,8 +75,9 @@ if cmp -s "$runs/first/SHA256SUMS" "$runs/second/SHA256SUMS"; then
     exit 0
 fi
 diff "$runs/first/SHA256SUMS" "$runs/second/SHA256SUMS" || true
-while read -r _ file; do
-    cmp -s "$runs/first/$file" "$runs/second/$file" || diffoscope --text - "$runs/first/$file" "$runs/second/$file" || true
-done <"$runs/first/SHA256SUMS"
-echo "release.sh check: the two builds differ" >&2
+for file in "${differ[@]}"; do
+    [[ -f $runs/first/$file ]] || continue
+    diffoscope --text - "$runs/first/$file" "$runs/second/$file" || true
+done
+echo "release.sh check: the two builds differ: ${differ[*]}" >&2
 exit 1
