@@ -30,22 +30,34 @@ step() {
 }
 
 # archive_sources SUITE PREFIX: the machine's own Debian archive entries with its release's name
-# replaced by SUITE's, written to PREFIX-<list's name> and named in $sources, for mmdebstrap. SUITE's
-# archive keys come first where the machine lacks them: Debian 12's keyring carries Debian 13's only
-# from one of its stable updates on.
-sources=()
+# replaced by SUITE's, written to PREFIX-<list's name> and named in $sources, for mmdebstrap, with the
+# apt options SUITE needs in $aptopts. SUITE's archive keys come first where the machine lacks them:
+# Debian 12's keyring carries Debian 13's only from one of its stable updates on. Unstable (sid) has
+# neither updates nor security suites, only the archive itself; and the archive reached here is a
+# snapshot whose Release file is past its Valid-Until date, which apt refuses unless told, as for any
+# snapshot (that option stays in the root's apt configuration).
+sources=() aptopts=()
+# shellcheck disable=SC2034  # both read by the scripts that source this file
 archive_sources() {
-    local suite=$1 prefix=$2 host list
-    if [[ ! -f /usr/share/keyrings/debian-archive-$suite-stable.gpg ]]; then
+    local suite=$1 prefix=$2 host list uri
+    if [[ $suite != sid && ! -f /usr/share/keyrings/debian-archive-$suite-stable.gpg ]]; then
         as_root apt-get update -qq
         as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debian-archive-keyring >/dev/null
     fi
     # shellcheck source=/dev/null
     host=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    sources=()
+    sources=() aptopts=()
     for list in /etc/apt/sources.list /etc/apt/sources.list.d/debian.sources; do
         [[ -f $list ]] || continue
         grep -Eq '^[^#]*(deb|Types:)' "$list" || continue
+        if [[ $suite == sid ]]; then
+            uri=$(awk '/^(URIs:|deb) / && $2 !~ /security/ {print $2; exit}' "$list")
+            [[ -n $uri ]] || continue
+            echo "deb $uri sid main" >"$prefix-sid.list"
+            sources+=("$prefix-sid.list")
+            aptopts=(--aptopt='Acquire::Check-Valid-Until "false"')
+            break
+        fi
         sed -E "s/\\b$host\\b/$suite/g" "$list" >"$prefix-${list##*/}"
         sources+=("$prefix-${list##*/}")
     done

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # root.sh RELEASE ARCH COMMAND [ARGS...]: one of the project's commands in a Debian root of that
-# release (bookworm, trixie) and architecture (amd64, or arm64 run by qemu's user mode), as on a fresh
+# release (bookworm, trixie, sid: unstable) and architecture (amd64, or arm64 run by qemu's user mode), as on a fresh
 # Debian machine of that kind, from a machine of another (scripts/debian13.sh for Debian 13 on amd64):
 #   run | test | bench | windows [ARGS]
 #                               scripts/COMMAND.sh ARGS, in a root that holds what `deps.sh test` and
@@ -30,11 +30,11 @@ fi
 what=${1:?$usage}
 shift
 case $suite in
-bookworm) number=12 ;;
-trixie) number=13 ;;
+bookworm) name=debian12 label="Debian 12" ;;
+trixie) name=debian13 label="Debian 13" ;;
+sid) name=unstable label="Debian unstable" ;;
 *) echo "root.sh: no such release: $suite" >&2; exit 2 ;;
 esac
-name=debian$number label="Debian $number"
 if [[ $arch != "$(dpkg --print-architecture)" ]]; then
     name+=-$arch label+=" $arch"
 fi
@@ -142,8 +142,8 @@ tarball() {
         rm -f "$cache/$name-$kind-"*.tar
         local include=()
         (($#)) && include=(--include="$(printf '%s,' "$@")")
-        mmdebstrap --quiet --variant=minbase --format=tar --architectures="$arch" "${include[@]}" "$suite" \
-            "$file.part" "${sources[@]}" >&2
+        mmdebstrap --quiet --variant=minbase --format=tar --architectures="$arch" "${include[@]}" "${aptopts[@]}" \
+            "$suite" "$file.part" "${sources[@]}" >&2
         mv "$file.part" "$file"
     fi
     echo "$file"
