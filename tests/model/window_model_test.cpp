@@ -27,7 +27,7 @@
 // Drives the real window with many random runs of clicks per page and compares every value label
 // with the reference model after every click. Knobs (environment):
 //   SHOEWISE_MODEL_SEED            base seed (default below); a failure prints it
-//   SHOEWISE_MODEL_SEQUENCES       random sequences per page
+//   SHOEWISE_MODEL_SEQUENCES       random sequences per page (default: the build's setting of that name)
 //   SHOEWISE_MODEL_SHRINK_SECONDS  time allowed for shrinking a failure
 namespace shoewise::modeltest {
 namespace {
@@ -35,7 +35,7 @@ namespace {
 using model::Press;
 
 constexpr std::uint64_t DefaultSeed = 20240417;
-constexpr std::uint64_t DefaultSequences = 2000;
+constexpr std::uint64_t DefaultSequences = SHOEWISE_MODEL_DEFAULT_SEQUENCES;
 constexpr std::uint64_t DefaultShrinkSeconds = 120;
 // How often, in clicks, the untouched pages are compared as well; also at the end of every sequence.
 constexpr std::size_t CrossCheckEvery = 64;
