@@ -4,8 +4,11 @@
 # CMakeLists.txt, the authors and licence in LICENSE. Everything else, C++, CMake, shell and Python
 # alike, is made from them or reads them (FACTS_SH is what the build wrote for the shell); only the
 # tests keep their own expectation of what the user sees, once, in tests/expected.sh, and Debian's
-# packaging (debian/) states again what Debian requires in its own files, which must agree. Documents
-# and comments may name a fact.
+# packaging (debian/) states again what Debian requires in its own files, which must agree, as far as a
+# distribution's packaging is the project's to keep: the upstream version, homepage, summary, the
+# program's copyright and licence, each paragraph of the description. What it adds, a stanza for its
+# own files, a paragraph or sentence more, a revision, its patches, is its own. Documents and comments
+# may name a fact.
 set -uo pipefail
 facts=$1
 # shellcheck source=../cmake/facts.sh.in
@@ -14,10 +17,12 @@ cd "$2" || exit 1
 # The files themselves are searched, not what version control holds, so that a copy of the sources
 # that is no checkout (an archive, a Debian source package) is checked the same. Not searched: version
 # control's folder, build folders (build/, build-*/, a Debian build's obj-*/), release files (dist/),
-# documents and pictures.
+# a distribution's patches and quilt's copies of the files they patch (debian/patches/, .pc/), which
+# restate the project's lines by nature, documents and pictures.
 list=$(mktemp) || exit 1
 trap 'rm -f "$list"' EXIT
-find . \( -name .git -o -path ./build -o -path './build-*' -o -path './obj-*' -o -path ./dist \) -prune -o \
+find . \( -name .git -o -path ./build -o -path './build-*' -o -path './obj-*' -o -path ./dist -o -path ./.pc \
+    -o -path ./debian/patches \) -prune -o \
     -type f ! \( -name '*.md' -o -name '*.png' -o -name '*.jpg' -o -name '*.ico' -o -name '*.svg' \) \
     -printf '%P\0' >"$list" || { echo "FAIL: could not list the files in $2"; exit 1; }
 mapfile -d '' files <"$list"
@@ -77,20 +82,33 @@ same() {
         status=1
     fi
 }
-# field FILE NAME: a field of a Debian control file, its continuation lines unfolded into lines of
-# their own, a lone "." an empty line.
+# field FILE NAME: a field of a Debian control file (- for the standard input), its continuation lines
+# unfolded into lines of their own, a lone "." an empty line.
 field() {
     awk -v name="$2" '$0 ~ "^" name ": " {sub(/^[^:]*: /, ""); print; on = 1; next}
         on && /^ / {sub(/^ /, ""); print ($0 == ".") ? "" : $0; next} {on = 0}' "$1"
 }
 # The paragraphs of a text, each on one line.
 paragraphs() { awk 'BEGIN {RS = ""} {gsub(/\n/, " "); print}'; }
-same version "$SHOEWISE_VERSION" "$(sed -n '1s/^[^ ]* (\([^)-]*\).*/\1/p' debian/changelog)"
+# The upstream version: Debian's is that with an epoch before it and a revision after it, if any.
+version=$(sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p' debian/changelog)
+version=${version#*:}
+same "upstream version" "$SHOEWISE_VERSION" "${version%-*}"
 same homepage "$SHOEWISE_HOMEPAGE" "$(field debian/control Homepage)"
 same summary "$SHOEWISE_SUMMARY" "$(field debian/control Description | head -n1)"
-same "long description" "$SHOEWISE_LONG_DESCRIPTION" "$(field debian/control Description | tail -n +2 | paragraphs)"
-same copyright "$(sed -n 's/^Copyright (c) //p' LICENSE)" "$(field debian/copyright Copyright)"
-# The terms stand alone in the copyright file's last paragraph.
+description=$(field debian/control Description | tail -n +2 | paragraphs)
+while IFS= read -r paragraph; do
+    if [[ $description == *"$paragraph"* ]]; then
+        echo "ok: debian/ keeps the long description's paragraph '${paragraph:0:40}...'"
+    else
+        printf 'FAIL: debian/ lacks the long description paragraph:\n%s\nin:\n%s\n' "$paragraph" "$description"
+        status=1
+    fi
+done <<<"$SHOEWISE_LONG_DESCRIPTION"
+# The program's copyright is that of the stanza of every file; the terms stand alone in a paragraph of
+# their own.
+same copyright "$(sed -n 's/^Copyright (c) //p' LICENSE)" \
+    "$(awk -v RS= '/(^|\n)Files: \*(\n|$)/' debian/copyright | field - Copyright)"
 same "licence terms" "$(sed -n '/^Permission is hereby granted/,$p' LICENSE | paragraphs)" \
-    "$(tac debian/copyright | sed '/^License: Expat$/q' | tac | tail -n +2 | sed 's/^ //; s/^\.$//' | paragraphs)"
+    "$(awk -v RS= '/^License: Expat\n/' debian/copyright | tail -n +2 | sed 's/^ //; s/^\.$//' | paragraphs)"
 exit $status
