@@ -16,7 +16,8 @@ what=${1:-test}
 # one installed, or the one deps.sh is about to install. A machine whose own Qt is older than the
 # Windows program's oldest (CMakeLists.txt states it) builds and tests it in a Debian 13 root, its
 # build folder then being build/debian13/windows*.
-qt_package=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
+# The machine's own architecture's: with another's installed too (arm64.sh's), a bare name gives both.
+qt_package=$(dpkg-query -W -f='${Version}' "qt6-base-dev:$(dpkg --print-architecture)" 2>/dev/null || true)
 [[ -n $qt_package ]] || qt_package=$(apt-cache policy qt6-base-dev 2>/dev/null | awk '/Candidate:/ {print $2}')
 qt_version=${qt_package%%+*}
 qt_minimum=$(sed -n 's/^set(SHOEWISE_WINDOWS_QT_MINIMUM \(.*\))$/\1/p' CMakeLists.txt)
@@ -53,7 +54,8 @@ log() { printf '== %s\n' "$*"; }
 # In a subshell of its own: the time and flags it exports are the Qt build's alone, not those of
 # whatever this script builds after it on a machine where the cache was empty.
 build_qt() (
-    if [[ -f $qt_prefix/.complete ]]; then
+    # A Qt without the record of its source (below) was built before it was kept: built again.
+    if [[ -f $qt_prefix/.complete && -f $qt_prefix/debian-source-version ]]; then
         log "Qt $qt_version for Windows: $qt_prefix"
         return
     fi
@@ -118,6 +120,9 @@ EOF
         exit 1
     }
     cmake --install "$work/build" >/dev/null
+    # The exact source built, which licenses.txt names: the host's package may move on to a new Debian
+    # revision of the same Qt, and the cache with it.
+    dpkg-parsechangelog -l "$src/debian/changelog" -SVersion >"$qt_prefix/debian-source-version"
     touch "$qt_prefix/.complete"
     rm -rf "$work"
 )
