@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/platform.h"
 #include "program.h"
 
 #include "systems/catalogue.h"
@@ -62,8 +63,14 @@ MainWindow::MainWindow(QWidget* parent)
 void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    if (!windowHandle())
+        return;
+    if (!attentionKept_) {
+        attentionKept_ = true;
+        platform::showWithoutAttention(*windowHandle());
+    }
     // The window manager's frame is only known once it has taken the window on; centre again then.
-    if (!frameCentred_ && windowHandle())
+    if (!frameCentred_)
         windowHandle()->installEventFilter(this);
 }
 

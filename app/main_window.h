@@ -34,6 +34,7 @@ private:
     void centreOnScreen();
 
     bool frameCentred_ = false;
+    bool attentionKept_ = false;  // kept from being asked for, once the window is first shown
     PageControl* pageControl_ = nullptr;
     QWidget* chart_ = nullptr;
     AutoSizeLabel* footer_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class QWindow;
+
 // What each platform provides to the start-up. Every platform defines all of it in a file of its own,
 // which the build chooses; nothing else in the program knows which platform it runs on.
 namespace shoewise::platform {
@@ -19,5 +21,9 @@ void prepareFaces();
 // The faces the window may be drawn in, best first; the last is always available once
 // prepareFaces() has run.
 QStringList windowFaces();
+
+// The window is about to be shown, without taking the focus: it must not be left asking for
+// attention instead. Once for each window, before it is first mapped.
+void showWithoutAttention(QWindow& window);
 
 }  // namespace shoewise::platform

@@ -2,12 +2,20 @@
 #include "app/platform_choice_linux.h"
 #include "program.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
+#include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
 
 #include <fontconfig/fontconfig.h>
+#include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <future>
+#include <memory>
 #include <string_view>
 #include <system_error>
 
@@ -32,6 +40,93 @@ std::future<void>& configurationRead()
     static std::future<void> read;
     return read;
 }
+
+// An X server's reply, which its receiver frees.
+struct FreeReply {
+    void operator()(void* reply) const { std::free(reply); }
+};
+
+xcb_atom_t atom(xcb_connection_t* connection, const char* name)
+{
+    const std::unique_ptr<xcb_intern_atom_reply_t, FreeReply> reply(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr));
+    return reply ? reply->atom : xcb_atom_t {XCB_ATOM_NONE};
+}
+
+// KWin refuses the focus to a new window whose user time is 0, as Qt gives a window shown without
+// activation, and marks it as demanding attention instead unless it is a dock, splash, notification
+// or the like (X11Window::manage(), allowWindowActivation()); Plasma's task bar then highlights it
+// until it is clicked. The window's own _NET_WM_STATE says so. A client may change its own state
+// (EWMH), so the window asks the window manager to take that mark away again, once each time it is
+// mapped: the program itself never asks for attention.
+class AttentionFilter final : public QObject, public QAbstractNativeEventFilter {
+public:
+    AttentionFilter(xcb_connection_t* connection, QWindow& window)
+        : QObject(&window)
+        , connection_(connection)
+        , window_(static_cast<xcb_window_t>(window.winId()))
+        , state_(atom(connection, "_NET_WM_STATE"))
+        , attention_(atom(connection, "_NET_WM_STATE_DEMANDS_ATTENTION"))
+    {
+        const std::unique_ptr<xcb_query_tree_reply_t, FreeReply> tree(
+            xcb_query_tree_reply(connection, xcb_query_tree(connection, window_), nullptr));
+        if (tree)
+            root_ = tree->root;
+    }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* /*result*/) override
+    {
+        if (eventType != "xcb_generic_event_t" || root_ == XCB_WINDOW_NONE)
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        const int type = event->response_type & ~0x80;  // whether a client sent it does not matter
+        if (type == XCB_PROPERTY_NOTIFY) {
+            const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+            if (armed_ && change->window == window_ && change->atom == state_ && asksAttention()) {
+                armed_ = false;
+                calm();
+            }
+        } else if (type == XCB_UNMAP_NOTIFY) {
+            if (reinterpret_cast<const xcb_unmap_notify_event_t*>(event)->window == window_)
+                armed_ = true;
+        }
+        return false;  // Qt reads the window's state too
+    }
+
+private:
+    bool asksAttention() const
+    {
+        const std::unique_ptr<xcb_get_property_reply_t, FreeReply> reply(xcb_get_property_reply(
+            connection_, xcb_get_property(connection_, 0, window_, state_, XCB_ATOM_ATOM, 0, 64), nullptr));
+        if (!reply || reply->format != 32)
+            return false;
+        const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+        const auto* end = atoms + xcb_get_property_value_length(reply.get()) / sizeof(xcb_atom_t);
+        return std::find(atoms, end, attention_) != end;
+    }
+
+    void calm() const
+    {
+        xcb_client_message_event_t request {};
+        request.response_type = XCB_CLIENT_MESSAGE;
+        request.format = 32;
+        request.window = window_;
+        request.type = state_;
+        request.data.data32[0] = 0;  // _NET_WM_STATE_REMOVE
+        request.data.data32[1] = attention_;
+        request.data.data32[3] = 1;  // from an application
+        xcb_send_event(connection_, 0, root_, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+            reinterpret_cast<const char*>(&request));
+        xcb_flush(connection_);
+    }
+
+    xcb_connection_t* connection_;
+    xcb_window_t window_;
+    xcb_atom_t state_;
+    xcb_atom_t attention_;
+    xcb_window_t root_ = XCB_WINDOW_NONE;
+    bool armed_ = true;
+};
 
 }  // namespace
 
@@ -81,6 +176,15 @@ void prepareFaces()
 QStringList windowFaces()
 {
     return {QString::fromUtf8(program::WindowsFaceJapanese), QString::fromUtf8(program::LinuxFace)};
+}
+
+// Only on X11: a Wayland compositor keeps no such mark a client could read or take away.
+void showWithoutAttention(QWindow& window)
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return;
+    QCoreApplication::instance()->installNativeEventFilter(new AttentionFilter(x11->connection(), window));
 }
 
 }  // namespace shoewise::platform

@@ -50,4 +50,9 @@ QStringList windowFaces()
     return systemFaces() + QStringList {QString::fromUtf8(program::LinuxFace)};
 }
 
+// Windows shows a window without activating it and without flashing its task bar button.
+void showWithoutAttention(QWindow& /*window*/)
+{
+}
+
 }  // namespace shoewise::platform

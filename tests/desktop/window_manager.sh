@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # window_manager.sh PROGRAM SESSION [ARGS...]: what only a real window under a real window manager
-# shows, in one of the sessions of session.sh (openbox, mutter-x11, kwin-x11, mutter-wayland):
-# Shoewise, started as a login to the session would start it, opens centred, frame included, without
-# taking the focus from the window that has it; it stays above an ordinary window of another program;
-# it can be minimised but neither resized, maximised nor put into full screen. ARGS go to PROGRAM,
-# which for the Windows program is Wine's launcher. There SHOEWISE_WINE_PROBE names a plain Win32
-# program that shows a window without activating it, to tell what Wine itself does with the focus;
-# what only Wine's bridge to X decides is said, not checked.
+# shows, in one of the sessions of session.sh (openbox, mutter-x11, kwin-x11, mutter-wayland,
+# kwin-wayland): Shoewise, started as a login to the session would start it, opens centred, frame
+# included, without taking the focus from the window that has it nor asking for attention instead; it
+# stays above an ordinary window of another program; it can be minimised but neither resized,
+# maximised nor put into full screen. ARGS go to PROGRAM, which for the Windows program is Wine's
+# launcher. There SHOEWISE_WINE_PROBE names a plain Win32 program that shows a window without
+# activating it, to tell what Wine itself does with the focus; what only Wine's bridge to X decides is
+# said, not checked.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 program=$1 session=$2
@@ -61,8 +62,14 @@ window=$app_window
 [[ $keeps_focus == no ]] || check "showing Shoewise leaves the focus where it was" focused "$other"
 poll 5 has_state "$window" _NET_WM_STATE_ABOVE
 check "Shoewise asks to be kept above other windows" has_state "$window" _NET_WM_STATE_ABOVE
+# A window manager that refuses a new window the focus may mark it as asking for attention instead,
+# which the task bar then highlights until it is clicked.
+calm() { lacks _NET_WM_STATE_DEMANDS_ATTENTION <<<"$(prop "$1" _NET_WM_STATE)"; }
+poll 5 calm "$window" || true
+check "Shoewise does not ask for attention" calm "$window"
 sleep 1
 [[ $keeps_focus == no ]] || check "a second later the focus is still where it was" focused "$other"
+check "a second later it still does not ask for attention" calm "$window"
 
 hints=$(prop "$window" WM_NORMAL_HINTS)
 check "the size hints fix the size at $expected_size" fixes_size "$hints" "$EXPECTED_WINDOW_WIDTH" "$EXPECTED_WINDOW_HEIGHT"
