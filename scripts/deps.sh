@@ -34,7 +34,7 @@ test=(
     clang-format clang-tidy cppcheck shellcheck git
     # The desktop tests: window managers and compositors, a right-to-left locale, accessibility, the
     # screen reader, packaging.
-    openbox mutter kwin-x11 weston xwayland qt6-wayland xdotool wmctrl locales
+    openbox mutter kwin-x11 kwin-wayland weston xwayland qt6-wayland xdotool wmctrl locales
     at-spi2-core python3-pyatspi orca speech-dispatcher
     desktop-file-utils appstream file groff-base man-db
 )
