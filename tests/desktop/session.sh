@@ -118,8 +118,8 @@ start_wm() {
     case $1 in
     openbox) command=(openbox --sm-disable) ;;
     mutter)
-        # GNOME has dropped its X11 session: from mutter 49 on, as on Debian unstable, mutter has no
-        # X11 mode, and its options no longer list it.
+        # GNOME has dropped its X11 session: a mutter without an X11 mode (Debian unstable's 51) no
+        # longer lists it among its options.
         mutter --help 2>&1 | grep -Eq '^ +--x11( |$)' \
             || unavailable "GNOME on X11" "$(mutter --version 2>&1 | head -n1) has no X11 mode"
         command=(mutter --x11 --replace --sm-disable)
