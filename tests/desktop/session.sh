@@ -13,6 +13,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 # namespace can be made, the test runs as it is and ends what it started by the ids it has.
 if (($$ != 1)); then
     namespace=(--pid --fork --kill-child --mount-proc)
+    # unshare first makes every mount private, which fails where the root is no mount of its own, as in
+    # a chroot (autopkgtest's unshare testbed); where no mount is shared, there is nothing to make private.
+    [[ ! -r /proc/self/mountinfo ]] || grep -q ' shared:' /proc/self/mountinfo || namespace+=(--propagation unchanged)
     [[ $(id -u) -eq 0 ]] || namespace=(--user --map-current-user "${namespace[@]}")
     shell=("$BASH")
     [[ $- != *x* ]] || shell+=(-x)  # traced, where it was
@@ -116,7 +119,9 @@ wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'windo
 start_wm() {
     local command
     case $1 in
-    openbox) command=(openbox --sm-disable) ;;
+    # openbox sets its check window before it has started; a window mapped in between waits, unmapped, in
+    # the queue it has read, until some later event wakes it. It runs --startup's command once started.
+    openbox) command=(openbox --sm-disable --startup "touch $work/wm.started") ;;
     mutter)
         # GNOME has dropped its X11 session: a mutter without an X11 mode (Debian unstable's 51) no
         # longer lists it among its options.
@@ -130,6 +135,7 @@ start_wm() {
     "${command[@]}" >"$work/wm.log" 2>&1 &
     started+=($!)
     poll 20 wm_running || fail "$1 did not start: $(cat "$work/wm.log")"
+    [[ $1 != openbox ]] || poll 20 test -e "$work/wm.started" || fail "openbox did not finish starting: $(cat "$work/wm.log")"
 }
 
 # start_compositor KIND: mutter (GNOME on Wayland), kwin (KDE Plasma on Wayland) or weston, headless
