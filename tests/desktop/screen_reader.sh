@@ -50,7 +50,7 @@ started+=($!)
 
 # What Orca has said, one utterance a line, and since the last mark. Checks look for the words that
 # matter in what Orca says, whatever it adds around them: Orca 43 says "notification" and the text in
-# one utterance, Orca 48 in two; Orca 43 says "push button", Orca 48 "button".
+# one utterance, Orca 48 and 51 in two; Orca 43 says "push button", Orca 48 and 51 "button".
 spoken() { sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)' \?{.*/\1/p" "$transcript" 2>/dev/null; }
 mark=0
 since_mark() { spoken | tail -n +$((mark + 1)); }
@@ -129,7 +129,8 @@ change_page() {
 start_app "$program"
 mark=$(spoken | wc -l)
 xdotool windowactivate --sync "$app_window" 2>/dev/null
-hear "Shoewise frame"
+# The window's title; Orca 43 and 48 add its role, "frame", Orca 51 says the title alone.
+hear "Shoewise"
 
 # An integer page: a card by Space, a card by Enter, then undo.
 tab_to "8,9"
