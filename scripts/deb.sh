@@ -2,14 +2,16 @@
 # deb.sh [check [DIR]|release OUT]: Shoewise's Debian packages, made from the commit checked out as
 # Debian makes them: the source package (debian/), then the binary packages built by sbuild in clean
 # roots, in its unshare mode, each checked by its release's own lintian (pedantic: nothing may remain).
-#   release OUT  the release's packages into OUT: the source package, and Debian 12's for amd64 and,
-#                cross-built the Debian way, arm64, with their .buildinfo; they install on Debian 13 too
+#   release OUT  the release's packages into OUT: the upstream tarball, the source package, and Debian
+#                12's for amd64 and, cross-built the Debian way, arm64, with their .buildinfo; they
+#                install on Debian 13 and unstable too
 #   check [DIR]  the default: the release's packages (those in DIR, else made into build/deb/), then
-#                Debian 13's amd64 package built with the package's own tests, as a check; the
+#                Debian 13's and unstable's amd64 packages built with the package's own tests, as
+#                checks, unstable's lintian judging the source package too, as for an upload; the
 #                programs' hardening and the packages' fields and contents (tests/desktop/package.sh);
-#                the amd64 package installed, removed and purged by piuparts on Debian 12 and 13, and
-#                its autopkgtest (the window and the desktop files as a user gets them) on both. The
-#                logs go to build/deb/.
+#                the amd64 package installed, removed and purged by piuparts on Debian 12, 13 and
+#                unstable, and its autopkgtest (the window and the desktop files as a user gets them)
+#                on each. The logs go to build/deb/.
 # The roots are made with mmdebstrap from the machine's own Debian archive entries and kept as tarballs
 # in ~/.cache/shoewise/, renewed after a week. Installs what is missing (deps.sh debian) and, where
 # root has none, gives root a range of subordinate user and group ids (/etc/subuid, /etc/subgid), in
@@ -45,18 +47,24 @@ tarball() {
     archive_sources "$suite" "$cache/$suite"
     # mmdebstrap takes the format and compression from the name's ending.
     local part=${file/.tar/.part.tar}
-    mmdebstrap --quiet --variant="$variant" "$@" "$suite" "$part" "${sources[@]}"
+    mmdebstrap --quiet --variant="$variant" "${aptopts[@]}" "$@" "$suite" "$part" "${sources[@]}"
     mv "$part" "$file"
 }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-deb.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 version=$(dpkg-parsechangelog -l debian/changelog -SVersion)
+upstream=${version%-*}
 # The distribution the changelog names: sbuild's root is given apart, so this only names the upload.
 distribution=$(dpkg-parsechangelog -l debian/changelog -SDistribution)
 [[ -z $(git status --porcelain --untracked-files=no) ]] || echo "deb.sh: uncommitted changes are left out" >&2
-git archive --prefix="shoewise-$version/" HEAD | tar -x -C "$work"
-(cd "$work" && dpkg-source --build "shoewise-$version" >/dev/null)
+# The upstream tarball, the same bytes from the same commit: git archive's file times are the commit's,
+# its owners root's, its order sorted; xz on one thread, as more would cut it up by the machine's
+# processors. Without debian/: the packaging is the distribution's, its revisions in a tarball of their
+# own; another distribution's packager has no use for it.
+git archive --prefix="shoewise-$upstream/" HEAD -- . ':(exclude)debian' | xz --threads=1 -6 >"$work/shoewise_$upstream.orig.tar.xz"
+git archive --prefix="shoewise-$upstream/" HEAD | tar -x -C "$work"
+(cd "$work" && dpkg-source --build "shoewise-$upstream" >/dev/null)
 dsc=$work/shoewise_$version.dsc
 mkdir -p "$out"
 
@@ -65,9 +73,13 @@ mkdir -p "$out"
 # the build's log, lintian's findings in it.
 build() {
     local suite=$1 arch=$2 dest=$3 log lintian=(--pedantic --display-info '--fail-on=error,warning,info,pedantic')
+    # A first upload closes its ITP bug, whose number the bug tracker gives when the sponsor files it:
+    # none can be written before. The package follows unstable's policy, newer than Debian 12's lintian
+    # knows.
+    local pass_over=initial-upload-closes-no-bugs
+    [[ $suite != bookworm ]] || pass_over+=,newer-standards-version
+    lintian+=(--suppress-tags="$pass_over")
     shift 3
-    # The package follows Debian 12's policy, the newest its lintian knows and older than Debian 13's.
-    [[ $suite == bookworm ]] || lintian+=(--suppress-tags=out-of-date-standards-version)
     # Debian 12's sbuild reads Debian 13's dependencies with the root's apt-utils.
     tarball "$suite" buildd "$cache/sbuild-$suite.tar" --include=apt-utils
     log=$dest/shoewise_${version}_$arch-$suite.log
@@ -86,7 +98,8 @@ build() {
 # The release's packages: Debian 12's, which install on Debian 13 too, for amd64 and arm64. Their tests
 # are the test command's, run on the same release (scripts/test.sh, scripts/arm64.sh).
 release() {
-    cp "$dsc" "$work/shoewise_$version.tar.xz" "$1/"
+    cp "$dsc" "$work/shoewise_$upstream.orig.tar.xz" "$work/shoewise_$version.debian.tar.xz" "$1/"
+    cp "$work/shoewise_$upstream.orig.tar.xz" "$1/shoewise-$upstream.tar.xz"
     DEB_BUILD_OPTIONS=nocheck step "Debian 12 amd64" build bookworm amd64 "$1" --profiles=nocheck
     step "Debian 12 arm64, cross-built" build bookworm arm64 "$1"
     rm "$1"/*.log
@@ -104,10 +117,12 @@ else
     release "$out"
     given=$out
 fi
-# The other release's build, with the package's own tests, in a folder of its own: its packages have
-# the same names.
-mkdir -p "$out/trixie"
+# The other releases' builds, with the package's own tests, each in a folder of its own: their packages
+# have the same names. Unstable's, where an upload goes, builds the source package again, for its
+# lintian to judge.
+mkdir -p "$out/trixie" "$out/sid"
 step "Debian 13 amd64, with the package's tests" build trixie amd64 "$out/trixie"
+step "Debian unstable amd64 and the source package, with the package's tests" build sid amd64 "$out/sid" --source
 
 deb=$given/shoewise_${version}_amd64.deb
 step "the amd64 package's program and contents" bash tests/desktop/package.sh "$deb" g++
@@ -129,7 +144,7 @@ autopkgtest_on() {
         -- unshare --release "$1" --arch amd64 --tarball "$cache/minbase-$1.tar.gz" >"$log" 2>&1 \
         || { tail -n 60 "$log"; fail "autopkgtest failed on $1: $log"; }
 }
-for suite in bookworm trixie; do
+for suite in bookworm trixie sid; do
     tarball "$suite" minbase "$cache/minbase-$suite.tar.gz"
     step "piuparts on $suite: install, remove, purge" piuparts_on "$suite"
     step "autopkgtest on $suite: the desktop files, and the window under openbox" autopkgtest_on "$suite"

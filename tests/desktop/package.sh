@@ -11,7 +11,9 @@ version=$(sed -n 's/^    VERSION \(.*\)$/\1/p' "$root/CMakeLists.txt")
 
 field() { dpkg-deb -f "$deb" "$1"; }
 check "the package is shoewise" test "$(field Package)" = shoewise
-check "the package version is $version" test "$(field Version)" = "$version"
+upstream=$(field Version | sed -E 's/^[0-9]+://; s/-[^-]+$//')  # without epoch and Debian revision
+check "the package's upstream version is $version" test "$upstream" = "$version"
+check "the package is in the games section, as its desktop entry" test "$(field Section)" = games
 check "the maintainer has a name and an address" grep -Eq '^[^<]+ <[^@ ]+@[^> ]+>$' <<<"$(field Maintainer)"
 check "the package has a description" test -n "$(field Description)"
 check "the package names its homepage" grep -q '^https://' <<<"$(field Homepage)"
@@ -21,9 +23,9 @@ check "it depends on the Qt widgets library, found from the program" grep -Eq '(
 check "it depends on the Japanese gothic font" grep -Eq '(^|, )fonts-ipafont-gothic( |,|$)' <<<"$depends"
 
 dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/contents"
-for path in ./usr/bin/shoewise ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
+for path in ./usr/games/shoewise ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
     ./usr/share/icons/hicolor/{16x16,32x32,48x48}/apps/$id.png ./usr/share/icons/hicolor/scalable/apps/$id.svg \
-    ./usr/share/doc/shoewise/{copyright,changelog.gz} ./usr/share/man/man1/shoewise.1.gz; do
+    ./usr/share/doc/shoewise/{copyright,changelog.gz} ./usr/share/man/man6/shoewise.6.gz; do
     check "the package holds $path" grep -qxF "$path" "$work/contents"
 done
 dpkg-deb -x "$deb" "$work/root"
@@ -33,8 +35,8 @@ relative_run_path() {
     # shellcheck disable=SC2016  # $ORIGIN is the loader's, written as it is
     ! readelf -d "$1" | grep -E 'R(UN)?PATH' | grep -qvE '\[\$ORIGIN[^]:]*(:\$ORIGIN[^]:]*)*\]'
 }
-check "the packaged program's run path is relative to it" relative_run_path "$work/root/usr/bin/shoewise"
-check "the packaged program is stripped of the compilers' notes" not grep -qF .comment <<<"$(readelf -S "$work/root/usr/bin/shoewise")"
+check "the packaged program's run path is relative to it" relative_run_path "$work/root/usr/games/shoewise"
+check "the packaged program is stripped of the compilers' notes" not grep -qF .comment <<<"$(readelf -S "$work/root/usr/games/shoewise")"
 
 # hardening-check wants every feature, and from devscripts 2.25 (Debian 13's) the control-flow marks
 # of both processors it knows, x86's (IBT, SHSTK) and AArch64's (BTI, PAC), on every program: the other
@@ -43,7 +45,7 @@ check "the packaged program is stripped of the compilers' notes" not grep -qF .c
 # files too, and where those are not (Debian 12's and 13's on amd64), no program has the mark. A
 # program of one line built with the flag shows which; for x86 the linker names the unmarked objects.
 command -v "$compiler" >/dev/null || fail "no such compiler: $compiler"
-program=$work/root/usr/bin/shoewise
+program=$work/root/usr/games/shoewise
 case $(readelf -h "$program") in
 *X86-64*)
     flag=(-fcf-protection "-Wl,-z,cet-report=warning") mark="Control flow integrity"
