@@ -8,16 +8,20 @@ source "$here/session.sh"
 build=$1 id=$2 version=$3
 require file desktop-file-validate appstreamcli man
 
-prefix=$build
+prefix=$build own=""
 if [[ -f $build/CMakeCache.txt ]]; then
+    own=yes
     require cmake
     prefix=$work/prefix
     cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "install failed: $(cat "$work/install.log")"
 fi
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
+# Debian installs a game in games/ (its policy, 11.11), the project in bin/.
+bindir=bin
+[[ -e $prefix/bin/shoewise || ! -e $prefix/games/shoewise ]] || bindir=games
 
-check "the program is installed and executable" test -x "$prefix/bin/shoewise"
+check "the program is installed and executable" test -x "$prefix/$bindir/shoewise"
 for icon in 16x16/apps/$id.png 32x32/apps/$id.png 48x48/apps/$id.png scalable/apps/$id.svg; do
     check "icon $icon is installed" test -s "$prefix/share/icons/hicolor/$icon"
 done
@@ -29,30 +33,41 @@ check "the desktop entry is installed" test -s "$desktop"
 check "the desktop entry is valid" desktop-file-validate "$desktop"
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 check "the desktop entry is named Shoewise" test "$(entry Name)" = Shoewise
-check "the desktop entry runs the installed program" test -x "$prefix/bin/$(entry Exec | cut -d' ' -f1)"
+check "the desktop entry runs the installed program" test -x "$prefix/$bindir/$(entry Exec | cut -d' ' -f1)"
 check "the desktop entry's icon is the installed one" test "$(entry Icon)" = "$id"
 check "the desktop entry has categories" grep -q '^Categories=..*;$' "$desktop"
 
 check "the metainfo is installed" test -s "$metainfo"
-# A software centre shows what the validator complains about, so not even a pedantic hint may remain.
-# The one exception: AppStream before 1.0 (Debian 12's) does not know the <developer> tag that 1.0
-# asks for in place of <developer_name>, and notes it as unknown.
+# The project's own build: a software centre shows what the validator complains about, so not even a
+# pedantic hint may remain. The one exception: AppStream before 1.0 (Debian 12's) does not know the
+# <developer> tag that 1.0 asks for in place of <developer_name>, and notes it as unknown. An installed
+# package is judged by the tools of the release it is on, whose wording changes as they are updated:
+# there only errors fail.
 status=0
-appstreamcli validate --pedantic --strict --no-net "$metainfo" >"$work/appstream.log" 2>&1 || status=$?
+if [[ -n $own ]]; then
+    appstreamcli validate --pedantic --strict --no-net "$metainfo" >"$work/appstream.log" 2>&1 || status=$?
+else
+    appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 || true
+fi
 cat "$work/appstream.log"
 older=$(appstreamcli --version | awk '/version/ {split($NF, v, "."); print (v[1] < 1) ? "yes" : ""; exit}')
-hints=$(grep -E '^[EWIP]: ' "$work/appstream.log" || true)
+hints=$(grep -E "^[${own:+WIP}E]: " "$work/appstream.log" || true)
 [[ -z $older ]] || hints=$(grep -vE '^I: [^ ]+: unknown-tag developer$' <<<"$hints" || true)
 valid() { [[ -z $hints ]] && { ((status == 0)) || [[ -n $older ]]; }; }
-check "the metainfo is valid without a single hint, pedantic ones included" valid
+check "the metainfo is valid${own:+ without a single hint, pedantic ones included}" valid
 check "the metainfo carries the id" grep -q "<id>$id</id>" "$metainfo"
 check "the metainfo launches the desktop entry" grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
 check "the metainfo names the release $version" grep -q "<release version=\"$version\"" "$metainfo"
 
 # man succeeds whatever groff warns about, so what it writes to the error stream is looked at; a page
-# that is missing is reported there too. A package compresses it.
-page=$prefix/share/man/man1/shoewise.1
+# that is missing is reported there too. A package compresses it. Section 6: the games'.
+page=$prefix/share/man/man6/shoewise.6
 [[ -f $page ]] || page+=.gz
-check "the manual page is installed and formats without a warning" \
-    test -z "$(man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)"
+if [[ -n $own ]]; then
+    check "the manual page is installed and formats without a warning" \
+        test -z "$(man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)"
+else
+    formats() { man -E UTF-8 -l -Tutf8 -Z "$1" >/dev/null; }
+    check "the manual page is installed and formats" formats "$page"
+fi
 finish
