@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # release.sh [check]: the release files of the commit checked out, made so that anyone can rebuild
-# them bit for bit: dist/ with the Debian source package and the Debian packages for amd64 and arm64
-# with their .buildinfo (scripts/deb.sh release), the Windows zip and installer, and SHA256SUMS.
+# them bit for bit: dist/ with the upstream tarball, the Debian source package made from it and the
+# Debian packages for amd64 and arm64 with their .buildinfo (scripts/deb.sh release), the Windows zip
+# and installer, and SHA256SUMS.
 #   check   makes them twice, in two folders, minutes apart and under different umasks, and compares
 #           the two (each .buildinfo but for the build's date and folder, which it records); where any
 #           file differs, diffoscope shows how, and the check fails; where none does, they are left
