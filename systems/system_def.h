@@ -33,26 +33,26 @@ struct Font {
 
 struct LabelDef {
     std::string_view name;  // the control's object name
-    Role role{};
+    Role role = {};
     std::string_view text;  // the caption shown before any operation; lines split by '\n'
-    Geometry geometry{};  // at design time; value labels then size themselves to their text
-    Font font{};
-    Align align{};
+    Geometry geometry = {};  // at design time; value labels then size themselves to their text
+    Font font = {};
+    Align align = {};
     std::string_view caption = {};  // a value label's caption label on the same page, which names it
 };
 
 struct ButtonDef {
     std::string_view name;
     std::string_view caption;
-    Operation operation{};
-    std::int32_t tag{};  // the card group's count value; only card presses read it
-    Geometry geometry{};
-    Font font{};
-    int tabOrder{};
+    Operation operation = {};
+    std::int32_t tag = {};  // the card group's count value; only card presses read it
+    Geometry geometry = {};
+    Font font = {};
+    int tabOrder = {};
 };
 
 struct SystemDef {
-    int slot{};  // 1-based position of the page in the page control
+    int slot = {};  // 1-based position of the page in the page control
     std::string_view page;
     std::string_view caption;
     CountRules rules;

@@ -15,7 +15,7 @@ constexpr Action U = Action::HSU;
 
 struct Row {
     std::string_view label;
-    std::array<Action, kUpCards> actions{};  // dealer 2, 3, 4, 5, 6, 7, 8, 9, 10, A
+    std::array<Action, kUpCards> actions = {};  // dealer 2, 3, 4, 5, 6, 7, 8, 9, 10, A
 };
 
 // clang-format off
@@ -53,7 +53,7 @@ constexpr std::array<std::string_view, kUpCards> kUpCardLabels {"2", "3", "4", "
 struct ActionInfo {
     std::string_view code;
     std::string_view meaning;
-    Rgb colour{};
+    Rgb colour = {};
 };
 
 // Indexed by the enum's value, which is also the legend order.
