@@ -147,7 +147,8 @@ not_shown() {
             cat "$work/wm.log"
         fi
         echo "-- the processes"
-        ps --ppid 2 -p 2 --deselect -o pid,ppid,stat,etime,args 2>&1 | cut -c1-200 || true  # not the kernel's
+        # Not the kernel's threads, named in brackets: in a PID namespace, process 2 is no kernel thread.
+        ps -e -o pid,ppid,stat,etime,args 2>&1 | awk 'NR == 1 || $5 !~ /^\[/' | cut -c1-200 || true
     } >&2
     fail "$1 did not appear: $(cat "$2")"
 }
