@@ -75,9 +75,9 @@ build() {
     local suite=$1 arch=$2 dest=$3 log lintian=(--pedantic --display-info '--fail-on=error,warning,info,pedantic')
     # A first upload closes its ITP bug, whose number the bug tracker gives when the sponsor files it:
     # none can be written before. The same source builds on Debian 12, whose debhelper knows compat 13
-    # at most, whose lintian fails on a watch file of version 5 and whose dpkg needs Priority and
-    # Rules-Requires-Root stated: unstable's lintian notes each. The package follows unstable's policy,
-    # newer than Debian 12's and 13's lintian know.
+    # at most, whose lintian fails on a watch file of version 5 and whose dpkg does not yet default the
+    # Priority and Rules-Requires-Root the package states: unstable's lintian notes each. The package
+    # follows unstable's policy, newer than Debian 12's and 13's lintian know.
     local pass_over=initial-upload-closes-no-bugs source=--no-source
     if [[ $suite == sid ]]; then
         pass_over+=,package-uses-old-debhelper-compat-version,older-debian-watch-file-standard
