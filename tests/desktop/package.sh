@@ -25,7 +25,7 @@ check "it depends on the Japanese gothic font" grep -Eq '(^|, )fonts-ipafont-got
 dpkg-deb -c "$deb" | awk '{print $NF}' >"$work/contents"
 for path in ./usr/games/shoewise ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
     ./usr/share/icons/hicolor/{16x16,32x32,48x48}/apps/$id.png ./usr/share/icons/hicolor/scalable/apps/$id.svg \
-    ./usr/share/doc/shoewise/{copyright,changelog.gz} ./usr/share/man/man6/shoewise.6.gz; do
+    ./usr/share/doc/shoewise/{copyright,changelog.Debian.gz} ./usr/share/man/man6/shoewise.6.gz; do
     check "the package holds $path" grep -qxF "$path" "$work/contents"
 done
 dpkg-deb -x "$deb" "$work/root"
