@@ -109,7 +109,9 @@ if [[ -n $in_root ]]; then
         # package brought: the program runs in the root, on its libraries, and reaches the display
         # through X's abstract socket, which a chroot does not hide.
         shot=build/$name/screenshots/package.png
-        bash scripts/xvfb-shot.sh "$shot" chroot "$target" shoewise
+        # Where the package puts it: Debian puts a game's program in /usr/games, outside root's PATH.
+        program=$(inside dpkg -L shoewise | grep -E '/(bin|games)/shoewise$')
+        bash scripts/xvfb-shot.sh "$shot" chroot "$target" "$program"
         source tests/expected.sh
         size=$(identify -format '%wx%h' "$shot")
         [[ $size == "${EXPECTED_WINDOW_WIDTH}x$EXPECTED_WINDOW_HEIGHT" ]] || fail "the window is $size"
