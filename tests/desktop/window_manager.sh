@@ -37,6 +37,18 @@ poll 10 find_other || not_shown "the other program's window" "$work/other.log"
 xdotool windowactivate --sync "$other"
 poll 5 focused "$other" || fail "the other window never got the focus"
 
+# settle: the window manager has handled every request made so far. It handles them in order, so once
+# it has carried out one made now, a harmless toggle of the other window's pager state, it has handled
+# the earlier ones; a slow machine only takes longer.
+pager_state() { prop "$other" _NET_WM_STATE | grep -c _NET_WM_STATE_SKIP_PAGER || true; }
+pager_changed() { [[ $(pager_state) != "$1" ]]; }
+settle() {
+    local before
+    before=$(pager_state)
+    wmctrl -i -r "$other" -b toggle,skip_pager
+    poll 10 pager_changed "$before" || fail "the window manager no longer answers"
+}
+
 # Wine gives a window shown without activation no sign of it for the window manager, which then
 # focuses it as any new window. Where even a plain Win32 window is focused so, the focus on showing is
 # Wine's doing and is not Shoewise's to check here; on Windows itself it stays where it was.
@@ -109,13 +121,13 @@ check "the window manager offers no resize or maximise" \
 check "the window manager offers minimise" grep -q _NET_WM_ACTION_MINIMIZE <<<"$allowed"
 
 xdotool windowsize "$window" 900 700
-sleep 0.5
+settle
 check "resizing the window itself leaves it $expected_size" test "$(window_size "$window")" = "$expected_size"
 wmctrl -i -r "$window" -e 0,-1,-1,1000,750
-sleep 0.5
+settle
 check "resizing through the window manager leaves it $expected_size" test "$(window_size "$window")" = "$expected_size"
 wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
-sleep 0.5
+settle
 check "maximising leaves it $expected_size" test "$(window_size "$window")" = "$expected_size"
 check "maximising is refused" lacks MAXIMIZED <<<"$(prop "$window" _NET_WM_STATE)"
 
@@ -127,16 +139,16 @@ else
     before=$(place "$window")
     not_fullscreen() { ! has_state "$1" _NET_WM_STATE_FULLSCREEN; }
     wmctrl -i -r "$window" -b add,fullscreen
-    sleep 0.5
+    settle
     check "full screen is refused" poll 5 not_fullscreen "$window"
-    sleep 0.5
+    settle
     check "full screen leaves it $expected_size" test "$(window_size "$window")" = "$expected_size"
     check "full screen leaves it where it was" test "$(place "$window")" = "$before"
 fi
 
 xdotool windowactivate --sync "$other"
 xdotool windowraise "$other"
-sleep 0.5
+settle
 check "raised and focused, the other window still stays below Shoewise" stacked_above "$window" "$other"
 check "Shoewise is still asked to be kept above" has_state "$window" _NET_WM_STATE_ABOVE
 
