@@ -54,7 +54,7 @@ windows=(
 # run under openbox.
 arm64=(
     cmake ninja-build g++-aarch64-linux-gnu pkgconf:arm64 imagemagick
-    qt6-base-dev-tools qt6-base-dev:arm64 libgl-dev:arm64 libfontconfig-dev:arm64
+    qt6-base-dev-tools qt6-base-dev:arm64 libgl-dev:arm64 libfontconfig-dev:arm64 libxcb1-dev:arm64
     googletest qemu-user fonts-ipafont-gothic
     "${shot[@]}" openbox wmctrl
 )
