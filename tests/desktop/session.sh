@@ -138,6 +138,16 @@ start_wm() {
     [[ $1 != openbox ]] || poll 20 test -e "$work/wm.started" || fail "openbox did not finish starting: $(cat "$work/wm.log")"
 }
 
+# announced_display COMPOSITOR SECONDS: the XWayland display and credentials that the program the
+# compositor started wrote down in compositor.env, once it has.
+announced_display() {
+    poll "$2" test -s "$work/compositor.env" || fail "$1 did not start: $(cat "$work/compositor.log")"
+    export DISPLAY XAUTHORITY
+    DISPLAY=$(sed -n 's/^DISPLAY=//p' "$work/compositor.env")
+    XAUTHORITY=$(sed -n 's/^XAUTHORITY=//p' "$work/compositor.env")
+    [[ -n $XAUTHORITY ]] || unset XAUTHORITY
+}
+
 # start_compositor KIND: mutter (GNOME on Wayland), kwin (KDE Plasma on Wayland) or weston, headless
 # on a 1280x800 screen, with an XWayland whose window manager is the compositor. Sets DISPLAY and
 # WAYLAND_DISPLAY to its own.
@@ -154,11 +164,7 @@ start_compositor() {
             sh -c 'env >"$1.part" && mv "$1.part" "$1" && exec tail --pid="$PPID" -f /dev/null' _ \
             "$work/compositor.env" >"$work/compositor.log" 2>&1 &
         started+=($!)
-        poll 20 test -s "$work/compositor.env" || fail "mutter did not start: $(cat "$work/compositor.log")"
-        export DISPLAY XAUTHORITY
-        DISPLAY=$(sed -n 's/^DISPLAY=//p' "$work/compositor.env")
-        XAUTHORITY=$(sed -n 's/^XAUTHORITY=//p' "$work/compositor.env")
-        [[ -n $XAUTHORITY ]] || unset XAUTHORITY
+        announced_display mutter 20
         ;;
     kwin)
         # Debian gives kwin_wayland a file capability (to raise its open file limit) that a container
@@ -181,11 +187,7 @@ start_compositor() {
         env -u DISPLAY -u WAYLAND_DISPLAY "$kwin" --virtual --xwayland --width 1280 --height 800 \
             --socket "$WAYLAND_DISPLAY" "'$work/announce' '$work/compositor.env'" >"$work/compositor.log" 2>&1 &
         started+=($!)
-        poll 30 test -s "$work/compositor.env" || fail "kwin_wayland did not start: $(cat "$work/compositor.log")"
-        export DISPLAY XAUTHORITY
-        DISPLAY=$(sed -n 's/^DISPLAY=//p' "$work/compositor.env")
-        XAUTHORITY=$(sed -n 's/^XAUTHORITY=//p' "$work/compositor.env")
-        [[ -n $XAUTHORITY ]] || unset XAUTHORITY
+        announced_display kwin_wayland 30
         ;;
     weston)
         weston --backend=headless-backend.so --width=1280 --height=800 --xwayland --socket="$WAYLAND_DISPLAY" \
