@@ -101,7 +101,7 @@ private:
         if (!reply || reply->format != 32)
             return false;
         const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
-        const auto* end = atoms + xcb_get_property_value_length(reply.get()) / sizeof(xcb_atom_t);
+        const auto* end = atoms + reply->value_len;  // counted in items of the format's size
         return std::find(atoms, end, attention_) != end;
     }
 
