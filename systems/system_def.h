@@ -7,8 +7,13 @@
 #include <string_view>
 
 // A counting system as plain data: its page, captions, start value, card groups with their tags and
-// the place, font and alignment of every control. The page widget is built from this alone, so a new
-// system is a new entry in its family's table and nothing else.
+// the place, font and alignment of every control. The page widget is built from this alone, so to the
+// program a new system is a new entry in its family's table. The tests state what the user must see
+// on their own, so they need it too: its entry in the reference model (tests/model/reference_model.cpp),
+// its card buttons' tags (tests/window/card_buttons_test.cpp), its start texts
+// (tests/window/window_test.cpp, LatePages), its tab's caption (tests/desktop/atspi_check.py), the
+// number of pages (tests/expected.sh), the reference pictures of each Qt release, renewed
+// (tests/window/pictures/), and any overlap its layout means (tests/desktop/scale_probe.cpp).
 namespace shoewise::systems {
 
 // What a label shows. Text labels are written once when the page is built; value labels are
