@@ -4,33 +4,25 @@
 # program, `bench` also measures it, `test` (the default) builds, tests and checks everything,
 # `windows` builds the Windows program and tests it under Wine, `arm64` builds the 64-bit ARM Linux
 # program and tests it under qemu, `debian` builds and checks the Debian packages in clean roots,
-# `release` makes the release files and compares two builds of them; `shot` is only what a screenshot
-# of the window takes, `roots` what scripts/root.sh makes its roots with, `foreign` what runs a root of
-# another architecture. What building Shoewise needs is the package's Build-Depends (debian/control),
-# read from there. A package named with an architecture (name:arm64) is another architecture's,
-# installed beside the machine's own through multiarch: that architecture is added to dpkg first.
-# Needs root (or sudo) when something is missing. With --list it only prints the packages, one a line.
-# Debian 12 and 13 have every package below under the same name.
+# `release` makes the release files and checks that they rebuild alike; `shot` is only what a
+# screenshot of the window takes, `roots` what makes the Debian roots (scripts/lib.sh), `foreign` what
+# runs a root of another architecture. What building Shoewise needs is the package's Build-Depends
+# (debian/control), which apt-get build-dep reads from the source folder, profiles included: for `run`
+# and `bench` without the tests' (-P nocheck), for `test` and `release` all of them. A package named
+# with an architecture (name:arm64) is another architecture's, installed beside the machine's own
+# through multiarch: that architecture is added to dpkg first. Needs root (or sudo) when something is
+# missing. With --list it only prints the packages named here, one a line, not the build-dependencies
+# (`apt-get -s build-dep ./` shows those). Debian 12, 13 and unstable name every package below alike.
 source "$(dirname "$0")/lib.sh"
 what=${1:-test}
 
 # A screenshot of the window on a private Xvfb.
 shot=(xvfb xauth x11-utils xdotool imagemagick dbus)
-# build_depends [nocheck]: the package's Build-Depends, one a line, without the versions, the
-# debhelper the package build alone needs and, with nocheck, what only the tests need.
-build_depends() {
-    awk '/^Build-Depends:/ {on = 1; next} on && /^ / {print; next} {on = 0}' "$root/debian/control" |
-        sed -E 's/^ +//; s/,$//; s/ *\([^)]*\)//' | grep -v '^debhelper-compat' |
-        if [[ ${1:-} == nocheck ]]; then grep -v '<!nocheck>'; else cat; fi | sed 's/ *<[^>]*>//'
-}
-mapfile -t build_all < <(build_depends)
-mapfile -t build_program < <(build_depends nocheck)
-
 # Build the program and show it, on a display or on a private Xvfb with a screenshot, in its face.
-run=(g++ "${build_program[@]}" fonts-ipafont-gothic "${shot[@]}")
+run=(fonts-ipafont-gothic "${shot[@]}")
 bench=("${run[@]}" libbenchmark-dev python3)
 test=(
-    "${bench[@]}" "${build_all[@]}"
+    "${bench[@]}"
     clang-format clang-tidy cppcheck shellcheck git
     # The desktop tests: window managers and compositors, a right-to-left locale, accessibility, the
     # screen reader, packaging.
@@ -45,6 +37,8 @@ windows=(
     g++-mingw-w64-x86-64-posix libwine-dev googletest
     wine wine64 xvfb xauth openbox xdotool wmctrl x11-utils imagemagick dbus
     fonts-ipafont-gothic nsis zip unzip librsvg2-bin binutils
+    # The release check's second build runs on another clock.
+    faketime
     # clang-tidy over the Windows-only sources, told apart from the rest by a Linux configure.
     clang-tidy git libfontconfig-dev
 )
@@ -67,15 +61,23 @@ debian=(
     binutils g++ g++-aarch64-linux-gnu
 )
 
-# The release files are made by deb.sh and windows.sh, which install what they need, and compared.
-release=(git diffoscope-minimal)
+# The release files are made by deb.sh and windows.sh, which install what they need, and compared;
+# reprotest builds the source package on this machine, under the variations disorderfs and faketime
+# make.
+release=(git diffoscope-minimal reprotest disorderfs faketime)
 
-# The Debian roots of root.sh are made from Debian's packages with mmdebstrap; a root of another
-# architecture runs its programs through qemu's user mode, which registers itself with the kernel, its
-# CPU named by dpkg-architecture.
+# The Debian roots are made from Debian's packages with mmdebstrap; a root of another architecture runs
+# its programs through qemu's user mode, which registers itself with the kernel, its CPU named by
+# dpkg-architecture.
 roots=(mmdebstrap)
 foreign=(qemu-user-static binfmt-support arch-test dpkg-dev)
 
+# apt-get build-dep's arguments for the kind's build-dependencies; none for the others.
+build_dep=()
+case $what in
+run | bench) build_dep=(build-dep -P nocheck) ;;
+test | release) build_dep=(build-dep) ;;
+esac
 case $what in
 debian) packages=("${debian[@]}") ;;
 shot) packages=("${shot[@]}") ;;
@@ -107,13 +109,20 @@ for p in "${packages[@]}"; do
     fi
 done
 
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
+# The build-dependencies are missing where apt would install any, or cannot tell (no package lists yet).
+build_deps_missing() {
+    ((${#build_dep[@]})) || return 1
+    ! apt-get -s "${build_dep[@]}" "$root/" 2>/dev/null | grep -q '^0 upgraded, 0 newly installed'
+}
+
+if ((${#missing[@]})) || build_deps_missing; then
+    echo "Installing: ${missing[*]}${build_dep:+ and the build-dependencies}"
     for arch in $(printf '%s\n' "${missing[@]}" | sed -n 's/^.*:\(.*\)$/\1/p' | sort -u); do
         as_root dpkg --add-architecture "$arch"
     done
     # Another job may be installing at the same time: wait for it rather than fail.
+    apt=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 -y -qq --no-install-recommends)
     as_root apt-get -o DPkg::Lock::Timeout=600 update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
-        --no-install-recommends "${missing[@]}" >/dev/null
+    ((${#missing[@]} == 0)) || as_root "${apt[@]}" install "${missing[@]}" >/dev/null
+    ((${#build_dep[@]} == 0)) || as_root "${apt[@]}" "${build_dep[@]}" "$root/" >/dev/null
 fi
