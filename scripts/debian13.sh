@@ -3,8 +3,6 @@
 # as on a fresh Debian 13 machine, from a machine of another release (Debian 12, say); see root.sh:
 #   run | test | bench | windows [ARGS]
 #                               scripts/COMMAND.sh ARGS, in a root that holds what `deps.sh test` and
-#                               `deps.sh windows` install
-#   package DEB                 installs the package DEB with apt into a clean minimal root, as a user
-#                               would, and shows its window there, with a screenshot
-#   shell [COMMAND]             a shell in the test root, or COMMAND run by one
+#                               `deps.sh windows` install, the package's build-dependencies included
+#   shell [COMMAND]             a shell in that root, or COMMAND run by one
 exec bash "$(dirname "$0")/root.sh" trixie amd64 "$@"

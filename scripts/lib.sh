@@ -64,6 +64,54 @@ archive_sources() {
     ((${#sources[@]})) || fail "no Debian archive entries in /etc/apt"
 }
 
+# Every Debian root the scripts use, sbuild's, piuparts's, autopkgtest's and root.sh's, is made by
+# root_tarball and kept in $cache as RELEASE-ARCH-KIND-KEY.EXT, KEY a hash of all that goes into it: the
+# release, the architecture, mmdebstrap's options, the archive entries and the files its copy-in hooks
+# copy. One rule renews them: a root is made again when its key changes or it is a week old; whatever
+# uses it brings its unpacked copy up to date with the release's updates, and the tarball stays as made.
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/shoewise
+# root_tarball KIND.EXT RELEASE ARCH [MMDEBSTRAP OPTIONS...]: prints the tarball's path, made first
+# where there is none to reuse; EXT, tar or tar.gz, is the format (piuparts reads only gzip's).
+root_tarball() {
+    local kind=${1%%.*} ext=${1#*.} suite=$2 arch=$3 key file option words part old
+    shift 3
+    mkdir -p "$cache"
+    archive_sources "$suite" "$cache/$suite" >&2
+    key=$({
+        printf '%s\n' "$suite" "$arch" "$@"
+        cat "${sources[@]}"
+        for option; do
+            [[ $option == --*hook=copy-in\ * ]] || continue
+            read -ra words <<<"${option#*=copy-in }"
+            cat "${words[@]:0:${#words[@]}-1}"
+        done
+    } | sha256sum | cut -c1-12)
+    file=$cache/$suite-$arch-$kind-$key.$ext
+    if [[ -z $(find "$file" -mtime -7 2>/dev/null) ]]; then
+        echo "== making the $suite $arch $kind root into $file" >&2
+        [[ $arch == "$(dpkg --print-architecture)" ]] || run_foreign "$arch" >&2
+        # mmdebstrap takes the format from the name's ending; a name of the run's own, as another
+        # script may be making the same root.
+        part=$cache/making-$$-$suite-$arch-$kind.$ext
+        mmdebstrap --quiet --architectures="$arch" "${aptopts[@]}" "$@" "$suite" "$part" "${sources[@]}" >&2
+        mv "$part" "$file"
+        for old in "$cache/$suite-$arch-$kind-"*".$ext"; do [[ $old == "$file" ]] || rm -f "$old"; done
+    fi
+    echo "$file"
+}
+
+# run_foreign ARCH: the kernel runs ARCH's programs through qemu's user mode, told of it by
+# binfmt_misc: mounted, qemu-user-static installed (it registers itself, its interpreter opened at
+# once, so that it works in roots and namespaces too) and enabled. The registration is the machine's,
+# and stays.
+run_foreign() {
+    local qemu
+    mountpoint -q /proc/sys/fs/binfmt_misc || as_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
+    bash "$root/scripts/deps.sh" foreign
+    qemu=qemu-$(dpkg-architecture -a "$1" -qDEB_HOST_GNU_CPU 2>/dev/null)
+    grep -qx enabled "/proc/sys/fs/binfmt_misc/$qemu" 2>/dev/null || as_root update-binfmts --enable "$qemu"
+}
+
 # poll SECONDS COMMAND...: true as soon as COMMAND succeeds, false if it never does in time.
 poll() {
     local tenths=$(($1 * 10))
