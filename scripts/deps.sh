@@ -13,6 +13,7 @@
 # through multiarch: that architecture is added to dpkg first. Needs root (or sudo) when something is
 # missing. With --list it only prints the packages named here, one a line, not the build-dependencies
 # (`apt-get -s build-dep ./` shows those). Debian 12, 13 and unstable name every package below alike.
+# shellcheck disable=SC2034  # the lists below are read by their names, as kind
 source "$(dirname "$0")/lib.sh"
 what=${1:-test}
 
@@ -78,25 +79,14 @@ case $what in
 run | bench) build_dep=(build-dep -P nocheck) ;;
 test | release) build_dep=(build-dep) ;;
 esac
-case $what in
-debian) packages=("${debian[@]}") ;;
-shot) packages=("${shot[@]}") ;;
-run) packages=("${run[@]}") ;;
-roots) packages=("${roots[@]}") ;;
-foreign) packages=("${foreign[@]}") ;;
-windows) packages=("${windows[@]}") ;;
-arm64) packages=("${arm64[@]}") ;;
-bench) packages=("${bench[@]}") ;;
-release) packages=("${release[@]}") ;;
-test) packages=("${test[@]}") ;;
-*)
+kinds=" shot run test bench windows arm64 debian release roots foreign "
+if [[ $kinds != *" $what "* ]]; then
     echo "usage: deps.sh [shot|run|test|bench|windows|arm64|debian|release|roots|foreign] [--list]" >&2
     exit 2
-    ;;
-esac
-
+fi
+declare -n kind=$what
 # Each once, in the order given.
-mapfile -t packages < <(printf '%s\n' "${packages[@]}" | awk '!seen[$0]++')
+mapfile -t packages < <(printf '%s\n' "${kind[@]}" | awk '!seen[$0]++')
 if [[ ${2:-} == --list ]]; then
     printf '%s\n' "${packages[@]}"
     exit 0
@@ -104,9 +94,7 @@ fi
 
 missing=()
 for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
 # The build-dependencies are missing where apt would install any, or cannot tell (no package lists yet).
