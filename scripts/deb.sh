@@ -8,14 +8,15 @@
 #   check [DIR]  the default: the release's packages (those in DIR, else made into build/deb/), then
 #                Debian 13's and unstable's amd64 packages built with the package's own tests, as
 #                checks, unstable's lintian judging the source package too, as for an upload; the
-#                programs' hardening and the packages' fields and contents (tests/desktop/package.sh);
-#                the amd64 package installed, removed and purged by piuparts on Debian 12, 13 and
-#                unstable, and its autopkgtest (the window and the desktop files as a user gets them)
-#                on each. The logs go to build/deb/.
-# The roots are made with mmdebstrap from the machine's own Debian archive entries and kept as tarballs
-# in ~/.cache/shoewise/, renewed after a week. Installs what is missing (deps.sh debian) and, where
-# root has none, gives root a range of subordinate user and group ids (/etc/subuid, /etc/subgid), in
-# which sbuild and autopkgtest map their roots' users. Needs root (or sudo).
+#                programs' hardening and what else neither lintian nor the autopkgtests see
+#                (tests/desktop/package.sh); then, all at once, the amd64 package installed, removed
+#                and purged by piuparts on Debian 12, 13 and unstable, and the package's autopkgtests
+#                (the desktop files, and the window under openbox) on each, and the arm64 package's
+#                on an arm64 Debian 12 testbed under qemu. The logs go to build/deb/.
+# The roots are made and renewed as every root is (scripts/lib.sh, root_tarball; the arm64 one run
+# through qemu, lib.sh's run_foreign). Installs what is missing (deps.sh debian) and, where root has
+# none, gives root a range of subordinate user and group ids (/etc/subuid, /etc/subgid), in which
+# sbuild and autopkgtest map their roots' users. Needs root (or sudo).
 source "$(dirname "$0")/lib.sh"
 cd "$root"
 usage="usage: deb.sh [check [DIR]|release OUT]"
@@ -36,23 +37,40 @@ if ! grep -q '^root:' /etc/subuid || ! grep -q '^root:' /etc/subgid; then
     echo "deb.sh: root's subordinate ids: $first-$((first + 65535))"
 fi
 
-cache=${XDG_CACHE_HOME:-$HOME/.cache}/shoewise
-mkdir -p "$cache"
-# tarball SUITE VARIANT FILE [MMDEBSTRAP OPTIONS...]: a root of SUITE kept in FILE, made anew when it
-# is a week old.
-tarball() {
-    local suite=$1 variant=$2 file=$3
-    shift 3
-    [[ -n $(find "$file" -mtime -7 2>/dev/null) ]] && return
-    archive_sources "$suite" "$cache/$suite"
-    # mmdebstrap takes the format and compression from the name's ending.
-    local part=${file/.tar/.part.tar}
-    mmdebstrap --quiet --variant="$variant" "${aptopts[@]}" "$@" "$suite" "$part" "${sources[@]}"
-    mv "$part" "$file"
+# The installed packages' checks run at once: each is mostly apt, dpkg and waiting, on one core at most,
+# in a testbed of its own. checks maps each one's process group to its name and log.
+declare -A checks=()
+# spawn NAME LOG COMMAND...: COMMAND started in a session of its own, its output in LOG.
+spawn() {
+    local name=$1 log=$2
+    shift 2
+    setsid "$@" >"$log" 2>&1 &
+    checks[$!]="$name|$log|$EPOCHSECONDS"
 }
-
+# wait_checks: waits for every check; the first to fail fails the script with its log's tail, and the
+# others are ended (end_checks, as the script exits).
+wait_checks() {
+    local pid status name log start
+    while ((${#checks[@]})); do
+        status=0
+        wait -n -p pid "${!checks[@]}" || status=$?
+        IFS='|' read -r name log start <<<"${checks[$pid]}"
+        unset "checks[$pid]"
+        ((status == 0)) || { tail -n 60 "$log"; fail "$name failed: $log"; }
+        # It may have ended long before: its log's last change says when.
+        printf '== %s: %d s\n' "$name" $(($(stat -c %Y "$log") - start))
+    done
+}
+end_checks() {
+    local pid
+    for pid in "${!checks[@]}"; do
+        kill -TERM -- "-$pid" 2>/dev/null || true
+        poll 10 not_running "-$pid" || kill -KILL -- "-$pid" 2>/dev/null || true
+    done
+    wait
+}
 work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-deb.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+trap 'end_checks; rm -rf "$work"' EXIT
 version=$(dpkg-parsechangelog -l debian/changelog -SVersion)
 upstream=${version%-*}
 # The distribution the changelog names: sbuild's root is given apart, so this only names the upload.
@@ -89,10 +107,11 @@ build() {
     shift 3
     [[ " $* " != *" --source "* ]] || source=""
     # Debian 12's sbuild reads Debian 13's dependencies with the root's apt-utils.
-    tarball "$suite" buildd "$cache/sbuild-$suite.tar" --include=apt-utils
+    local chroot
+    chroot=$(root_tarball buildd.tar "$suite" amd64 --variant=buildd --include=apt-utils)
     log=$dest/shoewise_${version}_$arch-$suite.log
     mkdir -p "$work/$suite-$arch"
-    if ! sbuild --chroot-mode=unshare --chroot="$cache/sbuild-$suite.tar" --dist="$distribution" --host="$arch" \
+    if ! sbuild --chroot-mode=unshare --chroot="$chroot" --dist="$distribution" --host="$arch" \
         --jobs="$(nproc)" --arch-any --no-arch-all ${source:+"$source"} --nolog --build-dir="$work/$suite-$arch" \
         --run-lintian --lintian-opts="${lintian[*]}" \
         --no-run-piuparts --no-run-autopkgtest "$@" "$dsc" >"$log" 2>&1; then
@@ -125,36 +144,33 @@ else
     release "$out"
     given=$out
 fi
+deb=$given/shoewise_${version}_amd64.deb arm64_deb=$given/shoewise_${version}_arm64.deb
+step "the amd64 package: its program's hardening, its dependencies" bash tests/desktop/package.sh "$deb" g++
+step "the arm64 package: its program's hardening, its dependencies" bash tests/desktop/package.sh "$arm64_deb" \
+    aarch64-linux-gnu-g++
+
+# The installed packages' checks start now, the longest first, and run beside the other releases'
+# builds, whose compilers keep the cores busy while they wait.
+base=$(root_tarball minbase.tar.gz bookworm arm64 --variant=minbase)
+spawn "autopkgtest on bookworm arm64, under qemu" "$out/autopkgtest-bookworm-arm64.log" \
+    autopkgtest --apt-upgrade --output-dir="$work/autopkgtest-bookworm-arm64" "$dsc" "$arm64_deb" \
+    -- unshare --release bookworm --arch arm64 --tarball "$base"
+for suite in bookworm trixie sid; do
+    base=$(root_tarball minbase.tar.gz "$suite" amd64 --variant=minbase)
+    # piuparts's own configuration of a trixie root leaves this folder, which its check then finds.
+    spawn "piuparts on $suite: install, remove, purge" "$out/piuparts-$suite.log" \
+        piuparts --basetgz="$base" --distribution="$suite" --keep-sources-list --no-eatmydata \
+        --ignore=/var/cache/debconf/tmp.ci/ --tmpdir="$work" "$deb"
+    spawn "autopkgtest on $suite: the desktop files, and the window under openbox" "$out/autopkgtest-$suite.log" \
+        autopkgtest --apt-upgrade --output-dir="$work/autopkgtest-$suite" "$dsc" "$deb" \
+        -- unshare --release "$suite" --arch amd64 --tarball "$base"
+done
+
 # The other releases' builds, with the package's own tests, each in a folder of its own: their packages
 # have the same names. Unstable's, where an upload goes, builds the source package again, for its
 # lintian to judge.
 mkdir -p "$out/trixie" "$out/sid"
 step "Debian 13 amd64, with the package's tests" build trixie amd64 "$out/trixie"
 step "Debian unstable amd64 and the source package, with the package's tests" build sid amd64 "$out/sid" --source
-
-deb=$given/shoewise_${version}_amd64.deb
-step "the amd64 package's program and contents" bash tests/desktop/package.sh "$deb" g++
-step "the arm64 package's program and contents" bash tests/desktop/package.sh "$given/shoewise_${version}_arm64.deb" \
-    aarch64-linux-gnu-g++
-
-# piuparts_on SUITE, autopkgtest_on SUITE: the amd64 package installed, removed and purged, and its
-# autopkgtest, in clean roots of SUITE; each log in build/deb/.
-piuparts_on() {
-    local log=$out/piuparts-$1.log
-    # piuparts's own configuration of a trixie root leaves this folder, which its check then finds.
-    piuparts --basetgz="$cache/minbase-$1.tar.gz" --distribution="$1" --keep-sources-list --no-eatmydata \
-        --ignore=/var/cache/debconf/tmp.ci/ --tmpdir="$work" "$deb" >"$log" 2>&1 \
-        || { tail -n 40 "$log"; fail "piuparts failed on $1: $log"; }
-}
-autopkgtest_on() {
-    local log=$out/autopkgtest-$1.log
-    autopkgtest --apt-upgrade --output-dir="$work/autopkgtest-$1" "$dsc" "$deb" \
-        -- unshare --release "$1" --arch amd64 --tarball "$cache/minbase-$1.tar.gz" >"$log" 2>&1 \
-        || { tail -n 60 "$log"; fail "autopkgtest failed on $1: $log"; }
-}
-for suite in bookworm trixie sid; do
-    tarball "$suite" minbase "$cache/minbase-$suite.tar.gz"
-    step "piuparts on $suite: install, remove, purge" piuparts_on "$suite"
-    step "autopkgtest on $suite: the desktop files, and the window under openbox" autopkgtest_on "$suite"
-done
+wait_checks
 echo "deb.sh: the packages in $given pass every check; the logs are in $out"
