@@ -100,7 +100,7 @@ mapfile -t packages < <(bash scripts/deps.sh test --list && bash scripts/deps.sh
 file=$(root_tarball test.tar "$suite" "$arch" --variant=minbase --include="$(printf '%s,' "${packages[@]}")" \
     --customize-hook='mkdir -p "$1/tmp/shoewise/debian"' \
     --customize-hook="copy-in $root/debian/control /tmp/shoewise/debian" \
-    --chrooted-customize-hook='DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq /tmp/shoewise/ && rm -r /tmp/shoewise')
+    --chrooted-customize-hook='DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq /tmp/shoewise/ >/dev/null && rm -r /tmp/shoewise')
 # This script again, as the first process of new namespaces, with a fresh root from the tarball, where
 # it goes on with the command.
 exec unshare --mount --propagation private --pid --fork --kill-child bash "$0" --in-root "$file" "$suite" "$arch" "$what" "$@"
