@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# windows.sh [qt|build|package|test|release]: Shoewise for 64-bit Windows, made on Debian 13 (or in a
-# Debian 13 root, see below).
+# windows.sh [qt|build|package|test|release [varied]]: Shoewise for 64-bit Windows, made on Debian 13
+# (or in a Debian 13 root, see below).
 #   qt       builds Qt's base module for Windows from Debian's own Qt source, once; later runs reuse it
 #   build    qt, then Shoewise and its tests, cross-compiled with mingw-w64
 #   package  build, then the portable zip and the installer in build/windows
 #   test     package, then clang-tidy over the Windows-only sources and the tests under Wine (engine,
 #            pages, window on Xvfb with openbox, zip, installer, scales); the default
-#   release  qt, then only the zip and the installer, without the tests, in build/windows-release
+#   release  qt, then only the zip and the installer, without the tests, in build/windows-release;
+#            `release varied` builds them with what reprotest varies between its two builds and can
+#            reach them from here (see below), for the release check (scripts/release.sh)
 # Installs what is missing from Debian's packages; needs root (or sudo) when something is.
 source "$(dirname "$0")/lib.sh"
 cd "$root"
@@ -22,7 +24,7 @@ qt_package=$(dpkg-query -W -f='${Version}' "qt6-base-dev:$(dpkg --print-architec
 qt_version=${qt_package%%+*}
 qt_minimum=$(sed -n 's/^set(SHOEWISE_WINDOWS_QT_MINIMUM \(.*\))$/\1/p' CMakeLists.txt)
 if ! dpkg --compare-versions "${qt_version:-0}" ge "${qt_minimum:?no Windows Qt minimum in CMakeLists.txt}"; then
-    exec bash scripts/debian13.sh windows "$what"
+    exec bash scripts/debian13.sh windows "$@"
 fi
 bash scripts/deps.sh windows
 triplet=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
@@ -135,12 +137,30 @@ preset=windows
 build=build/$preset
 log "Shoewise for Windows: $build"
 export SHOEWISE_WINDOWS_QT=$qt_prefix  # the presets' Qt
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset"
+# varied: the build's commands run as reprotest's second build runs, in what it varies that reaches
+# them once in this root: the time, a year ahead (faketime, files' times left true); a locale of another
+# collation, made for the build alone; the time zone; the umask; one processor; the host and domain
+# names; the kernel's name and version; HOME; PATH. The folder and the file order are the caller's.
+varied=()
+if [[ $what == release && ${2:-} == varied ]]; then
+    locales=$(mktemp -d)
+    localedef -i et_EE -f UTF-8 "$locales/et_EE.UTF-8"
+    if [[ $(umask) == 0077 ]]; then umask 0022; else umask 0077; fi
+    uts=(unshare --uts)
+    [[ $(id -u) -eq 0 ]] || uts=(unshare --map-root-user --uts)
+    varied=(env LOCPATH="$locales" LANG=et_EE.UTF-8 LC_ALL=et_EE.UTF-8 LANGUAGE=et_EE:fr TZ=GMT-14
+        HOME=/nonexistent/second-build PATH="$PATH:/i_capture_the_path" NO_FAKE_STAT=1
+        faketime +365days setarch "$(uname -m)" --uname-2.6 taskset --cpu-list 0 "${uts[@]}"
+        sh -ec 'hostname reprotest-capture-hostname; domainname reprotest-capture-domainname; exec "$@"' -)
+    # shellcheck disable=SC2016  # expanded by the varied shell
+    "${varied[@]}" sh -c 'echo "== varied: $(date +%c), $(hostname), $(uname -r), $(nproc) processor, umask $(umask)"'
+fi
+"${varied[@]}" cmake --preset "$preset" >/dev/null
+"${varied[@]}" cmake --build --preset "$preset"
 [[ $what == build ]] && exit 0
 
 log "zip and installer"
-(cd "$build" && cpack -G ZIP >/dev/null && cpack -G NSIS >/dev/null)
+(cd "$build" && "${varied[@]}" cpack -G ZIP >/dev/null && "${varied[@]}" cpack -G NSIS >/dev/null)
 ls -l "$build"/shoewise-*-win64.zip "$build"/shoewise-*-win64.exe
 [[ $what == package || $what == release ]] && exit 0
 
