@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
 # release.sh [check]: the release files of the commit checked out, made so that anyone can rebuild
-# them bit for bit: dist/ with the upstream tarball, the Debian source package made from it and the
+# them bit for bit, into dist/: the upstream tarball, the Debian source package made from it and the
 # Debian packages for amd64 and arm64 with their .buildinfo (scripts/deb.sh release), the Windows zip
-# and installer, and SHA256SUMS.
-#   check   makes them twice, in two folders, minutes apart and under different umasks, and compares
-#           the two (each .buildinfo but for the build's date and folder, which it records); where any
-#           file differs, diffoscope shows how, and the check fails; where none does, they are left
-#           in dist/.
+# and installer (scripts/windows.sh release), and SHA256SUMS.
+#   check   then builds each again, varied, and fails where any file differs, diffoscope showing how:
+#           - reprotest builds the source package twice on this machine: first with the package's
+#             tests, then with DEB_BUILD_OPTIONS=nocheck and the nocheck profile, as the release is
+#             built, and with reprotest's variations: build path, file order (disorderfs), time
+#             (faketime), locale, time zone, umask, number of processors, host and domain names,
+#             kernel, ASLR, HOME, PATH and an environment variable of its own. Not the user: Debian
+#             12's reprotest (0.7.23) runs it through `sudo -h localhost`, which Debian 12's sudo
+#             refuses to run a command with, and it would need /dev/fuse open to that user;
+#           - the arm64 packages, cross-built on this machine, by reprotest likewise;
+#           - the Windows files from another folder seen through disorderfs, which shuffles the
+#             order in which folders list their files, with `windows.sh release varied`'s variations.
+#           The logs go to build/release/.
 # Everything is built from a clean copy of the commit; the time every Windows file carries is the
 # commit's, every Debian one the changelog entry's, as dpkg-buildpackage gives it.
 source "$(dirname "$0")/lib.sh"
@@ -16,69 +24,75 @@ commit=$(git rev-parse HEAD)
 [[ -z $(git status --porcelain --untracked-files=no) ]] || echo "release.sh: uncommitted changes are left out" >&2
 
 bash scripts/deps.sh release
+dist=$root/dist
+mkdir -p "$dist"
+rm -f "$dist"/*
 
-# release_into OUT: the release files of the commit, made in folders of their own, copied into OUT.
-release_into() {
-    local out=$1 work
-    work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-release.XXXXXX")
-    mkdir -p "$out"
-    rm -f "$out"/*
-    (
-        umask 022  # the modes the archives record
-        SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct "$commit")
-        export SOURCE_DATE_EPOCH LC_ALL=C.UTF-8 TZ=UTC
-        # The Debian packages from the commit's source package, built in a root of their own.
-        bash scripts/deb.sh release "$out"
-        git archive "$commit" | tar -x -C "$work"
-        cd "$work"
-        bash scripts/windows.sh release
-    )
-    # The Windows files are where windows.sh built them: in build/debian13/ where it used a Debian 13 root.
-    local files
-    files=$(shopt -s nullglob && printf '%s\n' "$work"/build/{,debian13/}windows-release/shoewise-*-win64.{zip,exe})
-    [[ $(wc -l <<<"$files") -eq 2 ]] || { echo "release.sh: not one .zip and one .exe: $files" >&2; exit 1; }
+# windows_into DIR OUT [ARGS...]: the Windows zip and installer, built by windows.sh release ARGS from a
+# clean copy of the commit in DIR, copied into OUT.
+windows_into() {
+    local dir=$1 out=$2 files
+    shift 2
+    git archive "$commit" | tar -x -C "$dir"
+    (cd "$dir" && SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct "$commit") bash scripts/windows.sh release "$@")
+    # Where windows.sh built them: in build/debian13/ where it used a Debian 13 root.
+    files=$(shopt -s nullglob && printf '%s\n' "$dir"/build/{,debian13/}windows-release/shoewise-*-win64.{zip,exe})
+    [[ $(wc -l <<<"$files") -eq 2 ]] || fail "not one .zip and one .exe: $files"
     xargs -d '\n' cp -t "$out"/ <<<"$files"
-    (cd "$out" && files=(*) && sha256sum -- "${files[@]}" >SHA256SUMS)
-    rm -rf "$work"
 }
 
+work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-release.XXXXXX")
+trap 'mountpoint -q "$work/varied" && as_root umount "$work/varied"; rm -rf "$work"' EXIT
+mkdir "$work/windows"
+step "Debian packages" bash scripts/deb.sh release "$dist"
+step "Windows zip and installer" windows_into "$work/windows" "$dist"
+(cd "$dist" && files=(*) && sha256sum -- "${files[@]}" >SHA256SUMS)
 if [[ $what != check ]]; then
-    release_into "$root/dist"
-    cat "$root/dist/SHA256SUMS"
+    cat "$dist/SHA256SUMS"
     exit 0
 fi
 
-runs=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-release-check.XXXXXX")
-trap 'rm -rf "$runs"' EXIT
-(umask 002 && release_into "$runs/first")
-(umask 077 && release_into "$runs/second")
-# same FILE: the two builds gave FILE alike. A .buildinfo records when and in which folder its build
-# ran, which differ by design; everything else in it, the packages' checksums, the build-dependencies
-# and the environment, must be the same.
-same() {
-    if [[ $1 == *.buildinfo ]]; then
-        cmp -s <(grep -vE '^Build-(Date|Path):' "$runs/first/$1") <(grep -vE '^Build-(Date|Path):' "$runs/second/$1")
+logs=$root/build/release
+rm -rf "$logs"
+mkdir -p "$logs"
+differ=()
+# reprotest_on ARCH [OPTIONS...]: the source package built twice by reprotest, for ARCH, in the ways
+# above; its packages compared, and where they differ, diffoscope's report shown.
+reprotest_on() {
+    local arch=$1 log=$logs/reprotest-$1.log
+    shift
+    mkdir "$work/$arch"
+    cp "$dist"/*.dsc "$dist"/*.debian.tar.xz "$dist"/*.orig.tar.xz "$work/$arch/"
+    if (cd "$work/$arch" && as_root reprotest --min-cpus=1 --store-dir="$work/$arch/out" --vary=-user_group \
+        "$@" ./*.dsc -- null) >"$log" 2>&1; then
+        sed -n '/^Reproduction successful/,$p' "$log"
     else
-        cmp -s "$runs/first/$1" "$runs/second/$1"
+        cat "$work/$arch/out"/*.diffoscope.out 2>/dev/null || tail -n 60 "$log"
+        differ+=("the $arch packages ($log)")
     fi
 }
-differ=()
-while read -r _ file; do
-    [[ -f $runs/second/$file ]] && same "$file" || differ+=("$file")
-done <"$runs/first/SHA256SUMS"
-[[ $(cd "$runs/first" && ls) == "$(cd "$runs/second" && ls)" ]] || differ+=("the list of files")
-if ((${#differ[@]} == 0)); then
-    cat "$runs/first/SHA256SUMS"
-    echo "release.sh check: both builds gave the same files"
-    mkdir -p "$root/dist"
-    rm -f "$root"/dist/*
-    cp "$runs"/first/* "$root/dist/"
-    exit 0
+step "reprotest: amd64, varied and without the tests" reprotest_on amd64 \
+    --vary=environment.variables+='DEB_BUILD_OPTIONS=nocheck;DEB_BUILD_PROFILES=nocheck'
+step "reprotest: arm64, cross-built" reprotest_on arm64 \
+    --append-build-command='--host-arch=arm64 --build-profiles=cross,nocheck'
+
+# The Windows files again: another folder, seen through disorderfs, with windows.sh's variations.
+windows_varied() {
+    mkdir "$work/backing" "$work/varied" "$work/second"
+    disorderfs --quiet --shuffle-dirents=yes "$work/backing" "$work/varied"
+    windows_into "$work/varied" "$work/second" varied
+    as_root umount "$work/varied"
+    local file
+    for file in "$work/second"/*; do
+        cmp -s "$file" "$dist/${file##*/}" && continue
+        diffoscope --text - "$dist/${file##*/}" "$file" || true
+        differ+=("${file##*/}")
+    done
+}
+step "Windows zip and installer, varied" windows_varied
+
+if ((${#differ[@]})); then
+    fail "release.sh check: not reproducible: ${differ[*]}"
 fi
-diff "$runs/first/SHA256SUMS" "$runs/second/SHA256SUMS" || true
-for file in "${differ[@]}"; do
-    [[ -f $runs/first/$file ]] || continue
-    diffoscope --text - "$runs/first/$file" "$runs/second/$file" || true
-done
-echo "release.sh check: the two builds differ: ${differ[*]}" >&2
-exit 1
+cat "$dist/SHA256SUMS"
+echo "release.sh check: every build gave the same files"
