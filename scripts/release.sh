@@ -3,7 +3,8 @@
 # them bit for bit, into dist/: the upstream tarball, the Debian source package made from it and the
 # Debian packages for amd64 and arm64 with their .buildinfo (scripts/deb.sh release), the Windows zip
 # and installer (scripts/windows.sh release), and SHA256SUMS.
-#   check   then builds each again, varied, and fails where any file differs, diffoscope showing how:
+#   check   then builds the packages and the Windows files again, varied, and fails where any file
+#           differs, diffoscope showing how:
 #           - reprotest builds the source package twice on this machine: first with the package's
 #             tests, then with DEB_BUILD_OPTIONS=nocheck and the nocheck profile, as the release is
 #             built, and with reprotest's variations: build path, file order (disorderfs), time
@@ -14,7 +15,7 @@
 #           - the arm64 packages, cross-built on this machine, by reprotest likewise;
 #           - the Windows files from another folder seen through disorderfs, which shuffles the
 #             order in which folders list their files, with `windows.sh release varied`'s variations.
-#           The logs go to build/release/.
+#           The Windows builds run beside the Debian ones; the logs go to build/release/.
 # Everything is built from a clean copy of the commit; the time every Windows file carries is the
 # commit's, every Debian one the changelog entry's, as dpkg-buildpackage gives it.
 source "$(dirname "$0")/lib.sh"
@@ -42,20 +43,39 @@ windows_into() {
 }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-release.XXXXXX")
-trap 'mountpoint -q "$work/varied" && as_root umount "$work/varied"; rm -rf "$work"' EXIT
-mkdir "$work/windows"
+# Whatever ends the run, the Windows builds beside it end first.
+trap 'wait; mountpoint -q "$work/varied" && as_root umount "$work/varied"; rm -rf "$work"' EXIT
+logs=$root/build/release
+rm -rf "$logs"
+mkdir -p "$logs" "$work/windows" "$work/second"
+
+# The Windows files, beside the Debian packages, whose builds leave a processor idle much of the time;
+# for the check, again: from another folder, seen through disorderfs, with windows.sh's variations.
+windows() {
+    step "Windows zip and installer" windows_into "$work/windows" "$dist"
+    [[ $what == check ]] || return 0
+    mkdir "$work/backing" "$work/varied"
+    disorderfs --quiet --shuffle-dirents=yes "$work/backing" "$work/varied"
+    step "Windows zip and installer, varied" windows_into "$work/varied" "$work/second" varied
+    as_root umount "$work/varied"
+}
+windows >"$logs/windows.log" 2>&1 &
+windows_pid=$!
 step "Debian packages" bash scripts/deb.sh release "$dist"
-step "Windows zip and installer" windows_into "$work/windows" "$dist"
+wait "$windows_pid" || { tail -n 40 "$logs/windows.log"; fail "the Windows build failed: $logs/windows.log"; }
+grep '^== .*: [0-9]* s$' "$logs/windows.log"
 (cd "$dist" && files=(*) && sha256sum -- "${files[@]}" >SHA256SUMS)
 if [[ $what != check ]]; then
     cat "$dist/SHA256SUMS"
     exit 0
 fi
 
-logs=$root/build/release
-rm -rf "$logs"
-mkdir -p "$logs"
 differ=()
+for file in "$work/second"/*; do
+    cmp -s "$file" "$dist/${file##*/}" && continue
+    diffoscope --text - "$dist/${file##*/}" "$file" || true
+    differ+=("${file##*/}")
+done
 # reprotest_on ARCH [OPTIONS...]: the source package built twice by reprotest, for ARCH, in the ways
 # above; its packages compared, and where they differ, diffoscope's report shown.
 reprotest_on() {
@@ -75,21 +95,6 @@ step "reprotest: amd64, varied and without the tests" reprotest_on amd64 \
     --vary=environment.variables+='DEB_BUILD_OPTIONS=nocheck;DEB_BUILD_PROFILES=nocheck'
 step "reprotest: arm64, cross-built" reprotest_on arm64 \
     --append-build-command='--host-arch=arm64 --build-profiles=cross,nocheck'
-
-# The Windows files again: another folder, seen through disorderfs, with windows.sh's variations.
-windows_varied() {
-    mkdir "$work/backing" "$work/varied" "$work/second"
-    disorderfs --quiet --shuffle-dirents=yes "$work/backing" "$work/varied"
-    windows_into "$work/varied" "$work/second" varied
-    as_root umount "$work/varied"
-    local file
-    for file in "$work/second"/*; do
-        cmp -s "$file" "$dist/${file##*/}" && continue
-        diffoscope --text - "$dist/${file##*/}" "$file" || true
-        differ+=("${file##*/}")
-    done
-}
-step "Windows zip and installer, varied" windows_varied
 
 if ((${#differ[@]})); then
     fail "release.sh check: not reproducible: ${differ[*]}"
