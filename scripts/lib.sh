@@ -77,14 +77,19 @@ root_tarball() {
     shift 3
     mkdir -p "$cache"
     archive_sources "$suite" "$cache/$suite" >&2
+    # A copy-in hook counts by what it copies, not where from: every checkout makes the same root.
     key=$({
-        printf '%s\n' "$suite" "$arch" "$@"
-        cat "${sources[@]}"
+        printf '%s\n' "$suite" "$arch"
         for option; do
-            [[ $option == --*hook=copy-in\ * ]] || continue
-            read -ra words <<<"${option#*=copy-in }"
-            cat "${words[@]:0:${#words[@]}-1}"
+            if [[ $option == --*hook=copy-in\ * ]]; then
+                read -ra words <<<"${option#*=copy-in }"
+                echo "copy-in to ${words[-1]}"
+                cat "${words[@]:0:${#words[@]}-1}"
+            else
+                printf '%s\n' "$option"
+            fi
         done
+        cat "${sources[@]}"
     } | sha256sum | cut -c1-12)
     file=$cache/$suite-$arch-$kind-$key.$ext
     if [[ -z $(find "$file" -mtime -7 2>/dev/null) ]]; then
