@@ -49,35 +49,9 @@ logs=$root/build/release
 rm -rf "$logs"
 mkdir -p "$logs" "$work/windows" "$work/second"
 
-# The Windows files, beside the Debian packages, whose builds leave a processor idle much of the time;
-# for the check, again: from another folder, seen through disorderfs, with windows.sh's variations.
-windows() {
-    step "Windows zip and installer" windows_into "$work/windows" "$dist"
-    [[ $what == check ]] || return 0
-    mkdir "$work/backing" "$work/varied"
-    disorderfs --quiet --shuffle-dirents=yes "$work/backing" "$work/varied"
-    step "Windows zip and installer, varied" windows_into "$work/varied" "$work/second" varied
-    as_root umount "$work/varied"
-}
-windows >"$logs/windows.log" 2>&1 &
-windows_pid=$!
-step "Debian packages" bash scripts/deb.sh release "$dist"
-wait "$windows_pid" || { tail -n 40 "$logs/windows.log"; fail "the Windows build failed: $logs/windows.log"; }
-grep '^== .*: [0-9]* s$' "$logs/windows.log"
-(cd "$dist" && files=(*) && sha256sum -- "${files[@]}" >SHA256SUMS)
-if [[ $what != check ]]; then
-    cat "$dist/SHA256SUMS"
-    exit 0
-fi
-
-differ=()
-for file in "$work/second"/*; do
-    cmp -s "$file" "$dist/${file##*/}" && continue
-    diffoscope --text - "$dist/${file##*/}" "$file" || true
-    differ+=("${file##*/}")
-done
 # reprotest_on ARCH [OPTIONS...]: the source package built twice by reprotest, for ARCH, in the ways
 # above; its packages compared, and where they differ, diffoscope's report shown.
+differ=()
 reprotest_on() {
     local arch=$1 log=$logs/reprotest-$1.log
     shift
@@ -91,11 +65,38 @@ reprotest_on() {
         differ+=("the $arch packages ($log)")
     fi
 }
-step "reprotest: amd64, varied and without the tests" reprotest_on amd64 \
-    --vary=environment.variables+='DEB_BUILD_OPTIONS=nocheck;DEB_BUILD_PROFILES=nocheck'
-step "reprotest: arm64, cross-built" reprotest_on arm64 \
-    --append-build-command='--host-arch=arm64 --build-profiles=cross,nocheck'
+# The Windows files, beside the Debian builds, which leave a processor idle much of the time; for the
+# check, again: from another folder, seen through disorderfs, with windows.sh's variations.
+windows() {
+    step "Windows zip and installer" windows_into "$work/windows" "$dist"
+    [[ $what == check ]] || return 0
+    mkdir "$work/backing" "$work/varied"
+    disorderfs --quiet --shuffle-dirents=yes "$work/backing" "$work/varied"
+    step "Windows zip and installer, varied" windows_into "$work/varied" "$work/second" varied
+    as_root umount "$work/varied"
+}
+windows >"$logs/windows.log" 2>&1 &
+windows_pid=$!
+step "Debian packages" bash scripts/deb.sh release "$dist"
+if [[ $what == check ]]; then
+    step "reprotest: amd64, varied and without the tests" reprotest_on amd64 \
+        --vary=environment.variables+='DEB_BUILD_OPTIONS=nocheck;DEB_BUILD_PROFILES=nocheck'
+    step "reprotest: arm64, cross-built" reprotest_on arm64 \
+        --append-build-command='--host-arch=arm64 --build-profiles=cross,nocheck'
+fi
+wait "$windows_pid" || { tail -n 40 "$logs/windows.log"; fail "the Windows build failed: $logs/windows.log"; }
+grep '^== .*: [0-9]* s$' "$logs/windows.log"
+(cd "$dist" && files=(*) && sha256sum -- "${files[@]}" >SHA256SUMS)
+if [[ $what != check ]]; then
+    cat "$dist/SHA256SUMS"
+    exit 0
+fi
 
+for file in "$work/second"/*; do
+    cmp -s "$file" "$dist/${file##*/}" && continue
+    diffoscope --text - "$dist/${file##*/}" "$file" || true
+    differ+=("${file##*/}")
+done
 if ((${#differ[@]})); then
     fail "release.sh check: not reproducible: ${differ[*]}"
 fi
