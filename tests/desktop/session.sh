@@ -184,7 +184,17 @@ start_compositor() {
         # shellcheck disable=SC2016  # expanded by the script written
         printf '#!/bin/sh\nenv >"$1.part" && mv "$1.part" "$1"\n' >"$work/announce"
         chmod +x "$work/announce"
-        env -u DISPLAY -u WAYLAND_DISPLAY "$kwin" --virtual --xwayland --width 1280 --height 800 \
+        local private=()
+        # KWin's XWayland refuses that folder unless root or the user owns it; in the user namespace a
+        # user who is not root runs the test in, root's folder is owned by no one mapped. KWin then runs
+        # in namespaces of its own, as their root, with a folder of its own there; its X server is
+        # reached through its abstract socket, which is the same in every mount namespace.
+        if [[ ! -O /tmp/.X11-unix && $(stat -c %u /tmp/.X11-unix) -ne 0 ]]; then
+            # shellcheck disable=SC2016  # expanded by the inner shell
+            private=(unshare --user --map-root-user --mount sh -c
+                'mount -t tmpfs -o mode=1777 shoewise-x11 /tmp/.X11-unix && exec "$@"' _)
+        fi
+        env -u DISPLAY -u WAYLAND_DISPLAY "${private[@]}" "$kwin" --virtual --xwayland --width 1280 --height 800 \
             --socket "$WAYLAND_DISPLAY" "'$work/announce' '$work/compositor.env'" >"$work/compositor.log" 2>&1 &
         started+=($!)
         announced_display kwin_wayland 30
