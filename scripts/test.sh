@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # test.sh [--no-sanitizers]: installs what is missing, builds Shoewise with warnings as errors and
 # runs every test; then builds it again with AddressSanitizer and UndefinedBehaviorSanitizer and runs
-# every test there too (the leak checker included); then with ThreadSanitizer the tests whose start-up
+# every test but the desktop ones there too (the leak checker included); then with ThreadSanitizer the tests whose start-up
 # and chart run helper threads; then the static checks. --no-sanitizers leaves out the two sanitizer
 # runs, for a second Debian release whose compiler's sanitizers another run has already had.
 source "$(dirname "$0")/lib.sh"
