@@ -38,8 +38,9 @@ windows=(
     g++-mingw-w64-x86-64-posix libwine-dev googletest
     wine wine64 xvfb xauth openbox xdotool wmctrl x11-utils imagemagick dbus
     fonts-ipafont-gothic nsis zip unzip librsvg2-bin binutils
-    # The release check's second build runs on another clock.
-    faketime
+    # The release check's second build runs on another clock; the zip's order and modes are made
+    # the same by strip-nondeterminism.
+    faketime libfile-stripnondeterminism-perl
     # clang-tidy over the Windows-only sources, told apart from the rest by a Linux configure.
     clang-tidy git libfontconfig-dev
 )

@@ -24,7 +24,9 @@ what=${1:-}
 commit=$(git rev-parse HEAD)
 [[ -z $(git status --porcelain --untracked-files=no) ]] || echo "release.sh: uncommitted changes are left out" >&2
 
+# reprotest's arm64 builds take the cross compiler and arm64 libraries the arm64 build does.
 bash scripts/deps.sh release
+bash scripts/deps.sh arm64
 dist=$root/dist
 mkdir -p "$dist"
 rm -f "$dist"/*
