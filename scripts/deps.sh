@@ -8,7 +8,7 @@
 # screenshot of the window takes, `roots` what makes the Debian roots (scripts/lib.sh), `foreign` what
 # runs a root of another architecture. What building Shoewise needs is the package's Build-Depends
 # (debian/control), which apt-get build-dep reads from the source folder, profiles included: for `run`
-# and `bench` without the tests' (-P nocheck), for `test` and `release` all of them. A package named
+# and `bench` without the tests' (-P nocheck), for `test`, `release` and `windows` all of them. A package named
 # with an architecture (name:arm64) is another architecture's, installed beside the machine's own
 # through multiarch: that architecture is added to dpkg first. Needs root (or sudo) when something is
 # missing. With --list it only prints the packages named here, one a line, not the build-dependencies
@@ -78,7 +78,8 @@ foreign=(qemu-user-static binfmt-support arch-test dpkg-dev)
 build_dep=()
 case $what in
 run | bench) build_dep=(build-dep -P nocheck) ;;
-test | release) build_dep=(build-dep) ;;
+# windows too: its clang-tidy step configures the Linux build, to tell the Windows-only sources apart.
+test | release | windows) build_dep=(build-dep) ;;
 esac
 kinds=" shot run test bench windows arm64 debian release roots foreign "
 if [[ $kinds != *" $what "* ]]; then
