@@ -98,7 +98,8 @@ root_tarball() {
         # mmdebstrap takes the format from the name's ending; a name of the run's own, as another
         # script may be making the same root.
         part=$cache/making-$$-$suite-$arch-$kind.$ext
-        mmdebstrap --quiet --architectures="$arch" "${aptopts[@]}" "$@" "$suite" "$part" "${sources[@]}" >&2
+        mmdebstrap --quiet --architectures="$arch" "${aptopts[@]}" "$@" "$suite" "$part" "${sources[@]}" >&2 ||
+            { rm -f "$part"; fail "mmdebstrap could not make the $suite $arch $kind root"; }
         mv "$part" "$file"
         for old in "$cache/$suite-$arch-$kind-"*".$ext"; do [[ $old == "$file" ]] || rm -f "$old"; done
     fi
