@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# deb.sh [check [DIR]|release OUT]: Shoewise's Debian packages, made from the commit checked out as
+# deb.sh [check [DIR]|release OUT|source OUT]: Shoewise's Debian packages, made from the commit checked out as
 # Debian makes them: the source package (debian/), then the binary packages built by sbuild in clean
 # roots, in its unshare mode, each checked by its release's own lintian (pedantic: nothing may remain).
 #   release OUT  the release's packages into OUT: the upstream tarball, the source package, and Debian
 #                12's for amd64 and, cross-built the Debian way, arm64, with their .buildinfo; they
 #                install on Debian 13 and unstable too
+#   source OUT   the upstream tarball and the source package alone into OUT
 #   check [DIR]  the default: the release's packages (those in DIR, else made into build/deb/), then
 #                Debian 13's and unstable's amd64 packages built with the package's own tests and
 #                then the reference pictures of their Qt, as checks, unstable's lintian judging the source package too, as for an upload; the
@@ -19,13 +20,13 @@
 # sbuild and autopkgtest map their roots' users. Needs root (or sudo).
 source "$(dirname "$0")/lib.sh"
 cd "$root"
-usage="usage: deb.sh [check [DIR]|release OUT]"
+usage="usage: deb.sh [check [DIR]|release OUT|source OUT]"
 [[ $(id -u) -eq 0 ]] || exec sudo --preserve-env=CI,XDG_CACHE_HOME bash "$0" "$@"
 what=${1:-check}
 given=""
 case $what in
 check) out=$root/build/deb given=${2:+$(realpath "$2")} ;;
-release) out=$(realpath -m "${2:?$usage}") ;;
+release | source) out=$(realpath -m "${2:?$usage}") ;;
 *) echo "$usage" >&2; exit 2 ;;
 esac
 
@@ -70,7 +71,13 @@ end_checks() {
     wait
 }
 work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-deb.XXXXXX")
-trap 'end_checks; rm -rf "$work"' EXIT
+# What it made is given back to the user who asked sudo for it, build/ too where it made that.
+give_back() {
+    [[ -n ${SUDO_UID:-} && -n ${SUDO_GID:-} && -d $out ]] || return 0
+    if [[ $what == check ]]; then chown "$SUDO_UID:$SUDO_GID" "$root/build"; fi
+    chown -R "$SUDO_UID:$SUDO_GID" "$out"
+}
+trap 'end_checks; rm -rf "$work"; give_back || true' EXIT
 version=$(dpkg-parsechangelog -l debian/changelog -SVersion)
 upstream=${version%-*}
 # The distribution the changelog names: sbuild's root is given apart, so this only names the upload.
@@ -124,15 +131,18 @@ build() {
 
 # The release's packages: Debian 12's, which install on Debian 13 too, for amd64 and arm64. Their tests
 # are the test command's, run on the same release (scripts/test.sh, scripts/arm64.sh).
-release() {
+sources() {
     cp "$dsc" "$work/shoewise_$upstream.orig.tar.xz" "$work/shoewise_$version.debian.tar.xz" "$1/"
     cp "$work/shoewise_$upstream.orig.tar.xz" "$1/shoewise-$upstream.tar.xz"
+}
+release() {
+    sources "$1"
     DEB_BUILD_OPTIONS=nocheck step "Debian 12 amd64" build bookworm amd64 "$1" --profiles=nocheck
     step "Debian 12 arm64, cross-built" build bookworm arm64 "$1"
     rm "$1"/*.log
 }
-if [[ $what == release ]]; then
-    release "$out"
+if [[ $what != check ]]; then
+    if [[ $what == source ]]; then sources "$out"; else release "$out"; fi
     exit 0
 fi
 

@@ -14,7 +14,8 @@
 #             refuses to run a command with, and it would need /dev/fuse open to that user;
 #           - the arm64 packages, cross-built on this machine, by reprotest likewise;
 #           - the Windows files from another folder seen through disorderfs, which shuffles the
-#             order in which folders list their files, with `windows.sh release varied`'s variations.
+#             order in which folders list their files, with `windows.sh release varied`'s variations;
+#           - the upstream tarball and the source package, under another umask, locale and time zone.
 #           The Windows builds run beside the Debian ones; the logs go to build/release/.
 # Everything is built from a clean copy of the commit; the time every Windows file carries is the
 # commit's, every Debian one the changelog entry's, as dpkg-buildpackage gives it.
@@ -45,8 +46,8 @@ windows_into() {
 }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-release.XXXXXX")
-# Whatever ends the run, the Windows builds beside it end first.
-trap 'wait; mountpoint -q "$work/varied" && as_root umount "$work/varied"; rm -rf "$work"' EXIT
+# Whatever ends the run, the Windows builds beside it end first; reprotest, run as root, leaves root's files.
+trap 'wait; mountpoint -q "$work/varied" && as_root umount "$work/varied"; as_root rm -rf "$work"' EXIT
 logs=$root/build/release
 rm -rf "$logs"
 mkdir -p "$logs" "$work/windows" "$work/second"
@@ -94,6 +95,9 @@ if [[ $what != check ]]; then
     exit 0
 fi
 
+# The upstream tarball and the source package once more, under another umask, locale and time zone.
+(umask 077 && step "the upstream tarball and the source package, again" \
+    env LC_ALL=C TZ=GMT-14 bash scripts/deb.sh source "$work/second")
 for file in "$work/second"/*; do
     cmp -s "$file" "$dist/${file##*/}" && continue
     diffoscope --text - "$dist/${file##*/}" "$file" || true
