@@ -45,7 +45,6 @@ qt_options=(
     # source has none for the wintab headers that stand in below.
     -DQT_GENERATE_SBOM=OFF
 )
-cache=${XDG_CACHE_HOME:-$HOME/.cache}/shoewise
 key=$( (printf '%s\n' "$qt_version" "${qt_options[@]}" && cat cmake/mingw-w64-x86_64.cmake) | sha256sum | cut -c1-12)
 qt_prefix=$cache/qt-$qt_version-mingw64-$key
 # Qt's own toolchain file refers to the one it was built with by its path: keep that one beside it.
