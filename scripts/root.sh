@@ -76,9 +76,8 @@ unpack() {
 # In the namespaces (see enter below): the root, then the command in it.
 if [[ -n $in_root ]]; then
     # What the root builds is given back, however the command ends, to the user who asked sudo for it.
-    # shellcheck disable=SC2317  # run by the trap
-    give_back() { { chown "$SUDO_UID:$SUDO_GID" build && chown -R "$SUDO_UID:$SUDO_GID" "build/$name"; } || true; }
-    [[ -z ${SUDO_UID:-} || -z ${SUDO_GID:-} ]] || trap give_back EXIT
+    [[ -z ${SUDO_UID:-} || -z ${SUDO_GID:-} ]] ||
+        trap 'chown "$SUDO_UID:$SUDO_GID" build && chown -R "$SUDO_UID:$SUDO_GID" "build/$name" || true' EXIT
     unpack "$in_root"
     # The machine's own cache, for what the project's commands keep there (the Windows Qt).
     mkdir -p "$target/root/.cache/shoewise"
