@@ -21,6 +21,7 @@ esac
 build=build/arm64
 
 step "packages" bash scripts/deps.sh arm64
+use_ccache
 step "configure $build" cmake --preset arm64 --log-level=WARNING
 step "build" cmake --build --preset arm64
 [[ $what == build ]] && exit 0

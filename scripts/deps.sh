@@ -24,7 +24,7 @@ run=(fonts-ipafont-gothic "${shot[@]}")
 bench=("${run[@]}" libbenchmark-dev python3)
 test=(
     "${bench[@]}"
-    clang-format clang-tidy cppcheck shellcheck git
+    ccache clang-format clang-tidy cppcheck shellcheck git
     # The desktop tests: window managers and compositors, a right-to-left locale, accessibility, the
     # screen reader, packaging.
     openbox mutter kwin-x11 kwin-wayland weston xwayland qt6-wayland xdotool wmctrl locales
@@ -34,7 +34,7 @@ test=(
 
 # Qt for Windows is built from Debian's Qt source with the host's Qt tools; Wine runs the tests.
 windows=(
-    cmake ninja-build dpkg-dev pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+    cmake ninja-build ccache dpkg-dev pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
     g++-mingw-w64-x86-64-posix libwine-dev googletest
     wine wine64 xvfb xauth openbox xdotool wmctrl x11-utils imagemagick dbus
     fonts-ipafont-gothic nsis zip unzip librsvg2-bin binutils
@@ -49,7 +49,7 @@ windows=(
 # machine's own Qt tools (Multi-Arch: foreign); qemu's user mode runs the programs; the window checks
 # run under openbox.
 arm64=(
-    cmake ninja-build g++-aarch64-linux-gnu pkgconf:arm64 imagemagick
+    cmake ninja-build ccache g++-aarch64-linux-gnu pkgconf:arm64 imagemagick
     qt6-base-dev-tools qt6-base-dev:arm64 libgl-dev:arm64 libfontconfig-dev:arm64 libxcb1-dev:arm64
     googletest qemu-user fonts-ipafont-gothic
     "${shot[@]}" openbox wmctrl

@@ -106,6 +106,15 @@ root_tarball() {
     echo "$file"
 }
 
+# use_ccache: the test builds compile through ccache, kept beside the roots, so that what an earlier
+# build compiled alike (another clone, the commit before) is not compiled again; its folder is left out
+# of what it keys objects by, as only the tests read their debugging paths. The release builds never
+# do: each compiles all, or its reproducibility check would compare a cache with itself.
+use_ccache() {
+    export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_DIR=$cache/ccache \
+        CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
+}
+
 # run_foreign ARCH: the kernel runs ARCH's programs through qemu's user mode, told of it by
 # binfmt_misc: mounted, qemu-user-static installed (it registers itself, its interpreter opened at
 # once, so that it works in roots and namespaces too) and enabled. The registration is the machine's,

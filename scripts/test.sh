@@ -18,6 +18,7 @@ case ${1:-} in
 esac
 
 bash scripts/deps.sh test
+use_ccache
 
 # The builds are CMakePresets.json's, each in build/<preset>.
 echo "== build and test"

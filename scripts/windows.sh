@@ -132,7 +132,7 @@ build_qt
 [[ $what == qt ]] && exit 0
 
 preset=windows
-[[ $what == release ]] && preset=windows-release
+if [[ $what == release ]]; then preset=windows-release; else use_ccache; fi
 build=build/$preset
 log "Shoewise for Windows: $build"
 export SHOEWISE_WINDOWS_QT=$qt_prefix  # the presets' Qt
