@@ -53,7 +53,7 @@ rm -rf "$logs"
 mkdir -p "$logs" "$work/windows" "$work/second"
 
 # reprotest_on ARCH [OPTIONS...]: the source package built twice by reprotest, for ARCH, in the ways
-# above; its packages compared, and where they differ, diffoscope's report shown.
+# above; its packages compared, and where they differ, diffoscope's report shown and a failure.
 differ=()
 reprotest_on() {
     local arch=$1 log=$logs/reprotest-$1.log
@@ -65,7 +65,7 @@ reprotest_on() {
         sed -n '/^Reproduction successful/,$p' "$log"
     else
         cat "$work/$arch/out"/*.diffoscope.out 2>/dev/null || tail -n 60 "$log"
-        differ+=("the $arch packages ($log)")
+        return 1
     fi
 }
 # The Windows files, beside the Debian builds, which leave a processor idle much of the time; for the
@@ -82,10 +82,15 @@ windows >"$logs/windows.log" 2>&1 &
 windows_pid=$!
 step "Debian packages" bash scripts/deb.sh release "$dist"
 if [[ $what == check ]]; then
+    # reprotest's first build has one processor: the two architectures' run at once.
     step "reprotest: amd64, varied and without the tests" reprotest_on amd64 \
-        --vary=environment.variables+='DEB_BUILD_OPTIONS=nocheck;DEB_BUILD_PROFILES=nocheck'
+        --vary=environment.variables+='DEB_BUILD_OPTIONS=nocheck;DEB_BUILD_PROFILES=nocheck' >"$work/amd64.out" 2>&1 &
+    amd64_pid=$!
     step "reprotest: arm64, cross-built" reprotest_on arm64 \
-        --append-build-command='--host-arch=arm64 --build-profiles=cross,nocheck'
+        --append-build-command='--host-arch=arm64 --build-profiles=cross,nocheck' >"$work/arm64.out" 2>&1 &
+    wait $! || differ+=("the arm64 packages ($logs/reprotest-arm64.log)")
+    wait "$amd64_pid" || differ+=("the amd64 packages ($logs/reprotest-amd64.log)")
+    cat "$work/amd64.out" "$work/arm64.out"
 fi
 wait "$windows_pid" || { tail -n 40 "$logs/windows.log"; fail "the Windows build failed: $logs/windows.log"; }
 grep '^== .*: [0-9]* s$' "$logs/windows.log"
