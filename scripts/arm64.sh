@@ -11,13 +11,7 @@
 source "$(dirname "$0")/lib.sh"
 cd "$root"
 what=${1:-test}
-case $what in
-build | test) ;;
-*)
-    echo "usage: arm64.sh [build|test]" >&2
-    exit 2
-    ;;
-esac
+[[ $what == build || $what == test ]] || { echo "usage: arm64.sh [build|test]" >&2; exit 2; }
 build=build/arm64
 
 step "packages" bash scripts/deps.sh arm64

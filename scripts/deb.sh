@@ -1,23 +1,19 @@
 #!/usr/bin/env bash
-# deb.sh [check [DIR]|release OUT|source OUT]: Shoewise's Debian packages, made from the commit checked out as
-# Debian makes them: the source package (debian/), then the binary packages built by sbuild in clean
-# roots, in its unshare mode, each checked by its release's own lintian (pedantic: nothing may remain).
-#   release OUT  the release's packages into OUT: the upstream tarball, the source package, and Debian
-#                12's for amd64 and, cross-built the Debian way, arm64, with their .buildinfo; they
-#                install on Debian 13 and unstable too
-#   source OUT   the upstream tarball and the source package alone into OUT
-#   check [DIR]  the default: the release's packages (those in DIR, else made into build/deb/), then
-#                Debian 13's and unstable's amd64 packages built with the package's own tests and
-#                then the reference pictures of their Qt, as checks, unstable's lintian judging the source package too, as for an upload; the
-#                programs' hardening and what else neither lintian nor the autopkgtests see
-#                (tests/desktop/package.sh); then, all at once, the amd64 package installed, removed
-#                and purged by piuparts on Debian 12, 13 and unstable, and the package's autopkgtests
-#                (the desktop files, and the window under openbox) on each, and the arm64 package's
+# deb.sh [check [DIR]|release OUT|source OUT]: Shoewise's Debian packages from the commit checked out,
+# as Debian makes them: the source package, then the binary packages built by sbuild (unshare mode) in
+# clean roots, each judged by its release's own lintian, pedantic, nothing left.
+#   release OUT  the upstream tarball, the source package and Debian 12's packages for amd64 and,
+#                cross-built, arm64, with their .buildinfo; they install on Debian 13 and unstable too
+#   source OUT   the upstream tarball and the source package alone
+#   check [DIR]  the default: the release's packages (DIR's, else made into build/deb/); the programs'
+#                hardening and what else neither lintian nor the autopkgtests see (package.sh);
+#                Debian 13's and unstable's amd64 builds with the package's tests and then their Qt's
+#                reference pictures, unstable's lintian judging the source too; meanwhile piuparts and
+#                the autopkgtests on Debian 12, 13 and unstable, and the arm64 package's autopkgtests
 #                on an arm64 Debian 12 testbed under qemu. The logs go to build/deb/.
-# The roots are made and renewed as every root is (scripts/lib.sh, root_tarball; the arm64 one run
-# through qemu, lib.sh's run_foreign). Installs what is missing (deps.sh debian) and, where root has
-# none, gives root a range of subordinate user and group ids (/etc/subuid, /etc/subgid), in which
-# sbuild and autopkgtest map their roots' users. Needs root (or sudo).
+# Roots come from lib.sh's root_tarball. Installs what is missing (deps.sh debian) and gives root, where
+# it has none, subordinate ids (/etc/subuid, /etc/subgid) for sbuild and autopkgtest to map users into.
+# Needs root (or sudo).
 source "$(dirname "$0")/lib.sh"
 cd "$root"
 usage="usage: deb.sh [check [DIR]|release OUT|source OUT]"

@@ -1,25 +1,17 @@
 #!/usr/bin/env bash
-# deps.sh [shot|run|test|bench|windows|arm64|debian|release|roots|foreign] [--list]: installs, from
-# Debian's packages, whatever the command at hand needs and is missing: `run` builds and shows the
-# program, `bench` also measures it, `test` (the default) builds, tests and checks everything,
-# `windows` builds the Windows program and tests it under Wine, `arm64` builds the 64-bit ARM Linux
-# program and tests it under qemu, `debian` builds and checks the Debian packages in clean roots,
-# `release` makes the release files and checks that they rebuild alike; `shot` is only what a
-# screenshot of the window takes, `roots` what makes the Debian roots (scripts/lib.sh), `foreign` what
-# runs a root of another architecture. What building Shoewise needs is the package's Build-Depends
-# (debian/control), which apt-get build-dep reads from the source folder, profiles included: for `run`
-# and `bench` without the tests' (-P nocheck), for `test`, `release` and `windows` all of them. A package named
-# with an architecture (name:arm64) is another architecture's, installed beside the machine's own
-# through multiarch: that architecture is added to dpkg first. Needs root (or sudo) when something is
-# missing. With --list it only prints the packages named here, one a line, not the build-dependencies
-# (`apt-get -s build-dep ./` shows those). Debian 12, 13 and unstable name every package below alike.
+# deps.sh [KIND] [--list]: installs, from Debian's packages, whatever KIND's command needs and is
+# missing; KIND is one of the lists below (test by default), each saying what it is for. What building
+# Shoewise needs is the package's Build-Depends, which apt-get build-dep reads from debian/control (for
+# run and bench without the tests', -P nocheck). A name:ARCH package is installed through multiarch,
+# ARCH added to dpkg first. Needs root (or sudo) when something is missing. --list prints the list
+# alone, not the build-dependencies. Debian 12, 13 and unstable name every package below alike.
 # shellcheck disable=SC2034  # the lists below are read by their names, as kind
 source "$(dirname "$0")/lib.sh"
 what=${1:-test}
 
-# A screenshot of the window on a private Xvfb.
+# shot: a screenshot of the window on a private Xvfb; run: the program built and shown, in its face;
+# bench: also measured; test: built, tested and checked in every way.
 shot=(xvfb xauth x11-utils xdotool imagemagick dbus)
-# Build the program and show it, on a display or on a private Xvfb with a screenshot, in its face.
 run=(fonts-ipafont-gothic "${shot[@]}")
 bench=("${run[@]}" libbenchmark-dev python3)
 test=(
@@ -81,11 +73,8 @@ run | bench) build_dep=(build-dep -P nocheck) ;;
 # windows too: its clang-tidy step configures the Linux build, to tell the Windows-only sources apart.
 test | release | windows) build_dep=(build-dep) ;;
 esac
-kinds=" shot run test bench windows arm64 debian release roots foreign "
-if [[ $kinds != *" $what "* ]]; then
-    echo "usage: deps.sh [shot|run|test|bench|windows|arm64|debian|release|roots|foreign] [--list]" >&2
-    exit 2
-fi
+kinds="shot|run|test|bench|windows|arm64|debian|release|roots|foreign"
+[[ "|$kinds|" == *"|$what|"* ]] || { echo "usage: deps.sh [$kinds] [--list]" >&2; exit 2; }
 declare -n kind=$what
 # Each once, in the order given.
 mapfile -t packages < <(printf '%s\n' "${kind[@]}" | awk '!seen[$0]++')

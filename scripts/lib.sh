@@ -29,13 +29,11 @@ step() {
     printf '== %s: %d s\n' "$what" $((SECONDS - start))
 }
 
-# archive_sources SUITE PREFIX: the machine's own Debian archive entries with its release's name
-# replaced by SUITE's, written to PREFIX-<list's name> and named in $sources, for mmdebstrap, with the
-# apt options SUITE needs in $aptopts. SUITE's archive keys come first where the machine lacks them:
-# Debian 12's keyring carries Debian 13's only from one of its stable updates on. Unstable (sid) has
-# neither updates nor security suites, only the archive itself; and the archive reached here is a
-# snapshot whose Release file is past its Valid-Until date, which apt refuses unless told, as for any
-# snapshot (that option stays in the root's apt configuration).
+# archive_sources SUITE PREFIX: the machine's Debian archive entries with SUITE's name for its release's,
+# written to PREFIX-<list's name> and named in $sources for mmdebstrap, with SUITE's apt options in
+# $aptopts; SUITE's archive keys installed first where missing (Debian 12 has 13's only from a stable
+# update on). Unstable (sid) has the archive alone, no updates or security suites, and the one reached
+# here is a snapshot past its Valid-Until date, which apt takes only when told (the root keeps that).
 sources=() aptopts=()
 # shellcheck disable=SC2034  # both read by the scripts that source this file
 archive_sources() {
@@ -64,11 +62,10 @@ archive_sources() {
     ((${#sources[@]})) || fail "no Debian archive entries in /etc/apt"
 }
 
-# Every Debian root the scripts use, sbuild's, piuparts's, autopkgtest's and root.sh's, is made by
-# root_tarball and kept in $cache as RELEASE-ARCH-KIND-KEY.EXT, KEY a hash of all that goes into it: the
-# release, the architecture, mmdebstrap's options, the archive entries and the files its copy-in hooks
-# copy. One rule renews them: a root is made again when its key changes or it is a week old; whatever
-# uses it brings its unpacked copy up to date with the release's updates, and the tarball stays as made.
+# Every Debian root the scripts use (sbuild's, piuparts's, autopkgtest's, root.sh's) is made by
+# root_tarball and kept in $cache as RELEASE-ARCH-KIND-KEY.EXT, KEY a hash of all that goes into it
+# (release, architecture, mmdebstrap's options, archive entries, the files copy-in hooks copy). One rule
+# renews them: made again when the key changes or a week on; each use updates its unpacked copy.
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/shoewise
 # root_tarball KIND.EXT RELEASE ARCH [MMDEBSTRAP OPTIONS...]: prints the tarball's path, made first
 # where there is none to reuse; EXT, tar or tar.gz, is the format (piuparts reads only gzip's).
@@ -106,10 +103,10 @@ root_tarball() {
     echo "$file"
 }
 
-# use_ccache: the test builds compile through ccache, kept beside the roots, so that what an earlier
-# build compiled alike (another clone, the commit before) is not compiled again; its folder is left out
-# of what it keys objects by, as only the tests read their debugging paths. The release builds never
-# do: each compiles all, or its reproducibility check would compare a cache with itself.
+# use_ccache: test builds compile through ccache, beside the roots, so that what another clone or the
+# commit before compiled alike is not compiled again (the folder left out of its keys: only the tests
+# read their debugging paths). Release builds never do: the reproducibility check would compare a cache
+# with itself.
 use_ccache() {
     export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_DIR=$cache/ccache \
         CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1

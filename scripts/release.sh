@@ -1,24 +1,20 @@
 #!/usr/bin/env bash
-# release.sh [check]: the release files of the commit checked out, made so that anyone can rebuild
-# them bit for bit, into dist/: the upstream tarball, the Debian source package made from it and the
-# Debian packages for amd64 and arm64 with their .buildinfo (scripts/deb.sh release), the Windows zip
-# and installer (scripts/windows.sh release), and SHA256SUMS.
-#   check   then builds the packages and the Windows files again, varied, and fails where any file
-#           differs, diffoscope showing how:
-#           - reprotest builds the source package twice on this machine: first with the package's
-#             tests, then with DEB_BUILD_OPTIONS=nocheck and the nocheck profile, as the release is
-#             built, and with reprotest's variations: build path, file order (disorderfs), time
-#             (faketime), locale, time zone, umask, number of processors, host and domain names,
-#             kernel, ASLR, HOME, PATH and an environment variable of its own. Not the user: Debian
-#             12's reprotest (0.7.23) runs it through `sudo -h localhost`, which Debian 12's sudo
-#             refuses to run a command with, and it would need /dev/fuse open to that user;
-#           - the arm64 packages, cross-built on this machine, by reprotest likewise;
-#           - the Windows files from another folder seen through disorderfs, which shuffles the
-#             order in which folders list their files, with `windows.sh release varied`'s variations;
+# release.sh [check]: the release files of the commit checked out, rebuildable by anyone bit for bit,
+# into dist/: the upstream tarball, the Debian source package made from it, the Debian packages for
+# amd64 and arm64 with their .buildinfo (deb.sh release), the Windows zip and installer (windows.sh
+# release) and SHA256SUMS. The Windows builds run beside the Debian ones. Each file's time is the
+# commit's (Windows) or the changelog entry's (Debian).
+#   check   then builds them all again, varied, and fails where any file differs, diffoscope showing how:
+#           - reprotest builds the source package twice, first with the package's tests, then with
+#             DEB_BUILD_OPTIONS=nocheck and the nocheck profile, as the release is built, varying the
+#             build path, file order (disorderfs), time (faketime), locale, time zone, umask, number of
+#             processors, host and domain names, kernel, ASLR, HOME, PATH and a variable of its own;
+#             not the user, as Debian 12's reprotest (0.7.23) runs it through `sudo -h localhost`,
+#             which Debian 12's sudo refuses; and likewise for arm64, cross-built;
+#           - the Windows files from another folder seen through disorderfs, with `windows.sh release
+#             varied`'s variations;
 #           - the upstream tarball and the source package, under another umask, locale and time zone.
-#           The Windows builds run beside the Debian ones; the logs go to build/release/.
-# Everything is built from a clean copy of the commit; the time every Windows file carries is the
-# commit's, every Debian one the changelog entry's, as dpkg-buildpackage gives it.
+#           The logs go to build/release/.
 source "$(dirname "$0")/lib.sh"
 cd "$root"
 what=${1:-}

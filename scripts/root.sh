@@ -1,19 +1,13 @@
 #!/usr/bin/env bash
-# root.sh RELEASE ARCH COMMAND [ARGS...]: one of the project's commands in a Debian root of that
-# release (bookworm, trixie, sid: unstable) and architecture (amd64, or arm64 run by qemu's user
-# mode), as on a fresh Debian machine of that kind, from a machine of another (scripts/debian13.sh for
-# Debian 13 on amd64):
-#   run | test | bench | windows [ARGS]
-#                               scripts/COMMAND.sh ARGS, in a root that holds what `deps.sh test` and
-#                               `deps.sh windows` install, the package's build-dependencies included
-#   shell [COMMAND]             a shell in that root, or COMMAND run by one
-# The root is made with mmdebstrap from Debian's own packages, through the machine's own archive
-# entries with the release's name, the build-dependencies by apt-get build-dep on debian/control, and
-# kept and renewed as every root is (scripts/lib.sh, root_tarball). Each run unpacks a fresh copy into
-# memory and brings it up to date with the release's updates. The project folder has the same path
-# inside; its build/ is the root's own (build/debian13/ outside, build/debian12-arm64/ and the like
-# for others). A root of another architecture runs its programs through qemu (lib.sh, run_foreign).
-# Needs root (or sudo).
+# root.sh RELEASE ARCH COMMAND [ARGS...]: one of the project's commands in a fresh Debian root of that
+# release (bookworm, trixie, sid: unstable) and architecture (amd64, or arm64 run by qemu's user mode,
+# lib.sh's run_foreign), from a Debian machine of another (scripts/debian13.sh for Debian 13 on amd64):
+#   run | test | bench | windows [ARGS]   scripts/COMMAND.sh ARGS, in a root that holds what `deps.sh
+#                                          test` and `deps.sh windows` install, build-dependencies too
+#   shell [COMMAND]                        a shell in that root, or COMMAND run by one
+# The root comes from lib.sh's root_tarball; each run unpacks a copy into memory and updates it. The
+# project folder has the same path inside; its build/ is the root's own (build/debian13/ outside,
+# build/debian12-arm64/ and the like). Needs root (or sudo).
 source "$(dirname "$0")/lib.sh"
 cd "$root"
 usage="usage: root.sh RELEASE ARCH run|test|bench|windows|shell [ARGS...]"

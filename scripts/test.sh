@@ -7,14 +7,10 @@
 source "$(dirname "$0")/lib.sh"
 cd "$root"
 jobs=$(nproc)
-sanitizers=yes
 case ${1:-} in
-"") ;;
+"") sanitizers=yes ;;
 --no-sanitizers) sanitizers=no ;;
-*)
-    echo "usage: test.sh [--no-sanitizers]" >&2
-    exit 2
-    ;;
+*) echo "usage: test.sh [--no-sanitizers]" >&2; exit 2 ;;
 esac
 
 bash scripts/deps.sh test
