@@ -3,8 +3,7 @@
 # group, with no chance to end anything itself, as a stopped job is killed, leaves nothing running: not
 # its X server, buses, accessibility daemons, speech, screen reader, window manager or program. The
 # screen reader's test starts the most of them, Orca in a session of its own among them.
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/session.sh"
+source "$(dirname "$0")/session.sh"
 (($$ == 1)) || skip "no PID namespace can be made here"
 
 # Whatever the run starts is in the PID namespace the test makes for itself, and carries the run's
@@ -24,9 +23,8 @@ marked() {
     done
 }
 # Its own process group and session, of which it is the leader.
-TMPDIR=$mark setsid "$BASH" "$here/screen_reader.sh" "$@" >"$work/run.log" 2>&1 &
+spawn "$work/run.log" env TMPDIR="$mark" setsid "$BASH" "$root/tests/desktop/screen_reader.sh" "$@"
 run=$!
-started+=("$run")
 # Mid-run: the program is up, after every daemon the test starts.
 up_or_ended() { ! kill -0 "$run" 2>/dev/null || marked | awk '$2 == "shoewise" {up = 1} END {exit !up}'; }
 # The test's namespace: that of unshare's child, the test itself.
@@ -51,10 +49,6 @@ done
 
 { kill -KILL -- "-$run" && wait "$run"; } 2>/dev/null || true  # without the shell's notice of the kill
 none_left() { [[ -z $(marked) ]]; }
-if ! poll 5 none_left; then
-    echo "left running:" >&2
-    marked >&2
-    fail "processes of the killed test are left running"
-fi
-echo "ok: none of its processes is left"
+check "none of its processes is left" poll 5 none_left
+none_left || { echo "left running:" && marked; } >&2
 finish

@@ -3,13 +3,11 @@
 # Orca screen reader on a private display with its own session and accessibility buses, speech going
 # to a silent sound device, drives it from the keyboard alone and reads Orca's log of what it speaks
 # as the transcript.
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/session.sh"
+source "$(dirname "$0")/session.sh"
 program=$1
 announcement=${2:-notification}  # how the program announces its counts, by Qt's version
 
 require Xvfb dbus-daemon dbus-send xdotool openbox orca speech-dispatcher
-require_a11y_bus
 
 start_x 1280x800
 start_bus
@@ -19,34 +17,21 @@ start_a11y_bus
 start_wm openbox
 
 # Speech to ALSA's null device: the default sound server is not there and would hang the speech.
-mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
-cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
-AudioOutputMethod "alsa"
-AudioALSADevice "null"
-DisableAutoSpawn
-CONF
-speech-dispatcher --run-single --timeout 0 --config-dir "$XDG_CONFIG_HOME/speech-dispatcher" \
-    --pid-file "$work/speechd.pid" >"$work/speechd.log" 2>&1 &
-started+=($!)
+speechd=$XDG_CONFIG_HOME/speech-dispatcher
+mkdir -p "$speechd"
+printf '%s\n' 'AudioOutputMethod "alsa"' 'AudioALSADevice "null"' DisableAutoSpawn >"$speechd/speechd.conf"
+spawn "$work/speechd.log" speech-dispatcher --run-single --timeout 0 --config-dir "$speechd" --pid-file "$work/speechd.pid"
 
 # Orca's settings in a folder of its own; its debug log written line by line, to be read as it grows.
-mkdir "$work/orca"
-cat >"$work/orca/orca-customizations.py" <<'PY'
-import orca.debug
-orca.debug.debugFile.reconfigure(line_buffering=True)
-PY
+mkdir "$work/orca" "$work/bin"
+printf 'import orca.debug\norca.debug.debugFile.reconfigure(line_buffering=True)\n' >"$work/orca/orca-customizations.py"
 # Orca refuses to start while any other Orca of this user runs, though its message says "for this
 # session". Started in a session of its own and shown only the processes in it, it keeps to that, so
 # tests running side by side, or the user's own screen reader, do not stop it.
-mkdir "$work/bin"
-cat >"$work/bin/pgrep" <<'SH'
-#!/bin/sh
-exec /usr/bin/pgrep -s 0 "$@"
-SH
+printf '#!/bin/sh\nexec /usr/bin/pgrep -s 0 "$@"\n' >"$work/bin/pgrep"
 chmod +x "$work/bin/pgrep"
 transcript=$work/orca.log
-PATH=$work/bin:$PATH setsid orca --user-prefs "$work/orca" --debug-file "$transcript" >"$work/orca.out" 2>&1 &
-started+=($!)
+spawn "$work/orca.out" env PATH="$work/bin:$PATH" setsid orca --user-prefs "$work/orca" --debug-file "$transcript"
 
 # What Orca has said, one utterance a line, and since the last mark. Checks look for the words that
 # matter in what Orca says, whatever it adds around them: Orca 43 says "notification" and the text in
@@ -57,33 +42,21 @@ since_mark() { spoken | tail -n +$((mark + 1)); }
 # times TEXT: how many utterances since the mark hold TEXT.
 times() { since_mark | grep -cF -- "$1" || true; }
 said() { (($(times "$1") > 0)); }
-# none_match PATTERN TEXT: no line of TEXT matches PATTERN.
-none_match() { ! grep -Eq "$1" <<<"$2"; }
 orca_ready() { spoken | grep -q .; }
 poll 30 orca_ready || fail "Orca did not start: $(tail -n 20 "$work/orca.out")"
 readonly count='Running Count'  # every announcement of the counts starts so
 
 # press KEY...: types the keys, with a fresh mark for what they make Orca say.
-press() {
-    mark=$(spoken | wc -l)
-    xdotool key --delay 30 "$@"
-}
+press() { mark=$(spoken | wc -l); xdotool key --delay 30 "$@"; }
 # await TEXT SECONDS: waits until Orca says TEXT, then SECONDS more for anything it might say after.
-await() {
-    poll 10 said "$1" || echo "Orca said instead: $(since_mark | paste -sd '|')" >&2
-    sleep "$2"
-}
+await() { poll 10 said "$1" || echo "Orca said instead: $(since_mark | paste -sd '|')" >&2; sleep "$2"; }
 # hear TEXT: Orca says TEXT after the last keys, and once: nothing said it twice.
-hear() {
-    await "$1" 0.5
-    check "Orca says \"$1\" once" test "$(times "$1")" -eq 1
-}
+hear() { await "$1" 0.5; check "Orca says \"$1\" once" test "$(times "$1")" -eq 1; }
 # hear_last TEXT: after quick presses, the last count Orca says is TEXT, the newest. (Orca 43 reads
 # each press's announcement when it comes to it, so it may say the newest count twice.)
-last_count() { since_mark | grep -F -- "$count" | tail -n1; }
 hear_last() {
     await "$1" 1
-    check "the last count Orca says is the newest, \"$1\"" grep -qF -- "$1" <<<"$(last_count)"
+    check "the last count Orca says is the newest, \"$1\"" grep -qF -- "$1" <<<"$(since_mark | grep -F -- "$count" | tail -n1)"
 }
 # A button Orca names: the name first, the role's word last.
 named_button() { since_mark | grep -qE -- "^$1 (push )?button\.?$"; }
@@ -123,7 +96,7 @@ change_page() {
         grep -qF -- "$1" <<<"$heard" && break
     done
     check "Orca names the page \"$1\" when it opens" grep -qF -- "$1" <<<"$heard"
-    check "changing to \"$1\" announces no count" none_match "$count" "$heard"
+    check "changing to \"$1\" announces no count" lacks "$count" <<<"$heard"
 }
 
 start_app "$program"
@@ -134,7 +107,7 @@ hear "Shoewise"
 
 # An integer page: a card by Space, a card by Enter, then undo.
 tab_to "8,9"
-check "nothing is announced before the first press" none_match "$count" "$(spoken)"
+check "nothing is announced before the first press" lacks "$count" <<<"$(spoken)"
 press space
 hear "Running Count -22, Cards Left in Shoe 415"
 tab_to "10,J,Q,K,A"
@@ -165,9 +138,9 @@ press space space
 hear_last "Running Count -0.5, True Count -0.5, Cards Left in Shoe 414, BET ON BANKER"
 
 # Tab walked the whole page and the tab list many times by now.
-check "Tab never stops on the tab bar's scroll arrows" none_match 'Scroll (Left|Right)' "$(spoken)"
+check "Tab never stops on the tab bar's scroll arrows" lacks 'Scroll (Left|Right)' <<<"$(spoken)"
 # An announcement is spoken as it is; only a notification's appearance is introduced as one.
-[[ $announcement != event ]] || check "no count is introduced as a notification" none_match '^notification' "$(spoken)"
+[[ $announcement != event ]] || check "no count is introduced as a notification" lacks '^notification' <<<"$(spoken)"
 echo "--- what Orca said:"
 spoken
 finish

@@ -4,13 +4,11 @@
 # checks that record every fault before the test fails.
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
 
-# The test runs again as the first process of a PID namespace of its own: when that process ends,
-# however it ends (its own end, ctest's time limit, a kill of its process group), the kernel ends
-# every process left in the namespace, those that left the test's process group (Orca in a session of
-# its own, services a bus started, a daemon that forks) included. --kill-child ends the test when
-# unshare is killed; /proc is the namespace's own, for ps and pgrep. Root, as in CI, needs nothing
-# more; anyone else makes it in a user namespace of their own, mapped to themselves. Where no
-# namespace can be made, the test runs as it is and ends what it started by the ids it has.
+# The test runs again as the first process of a PID namespace of its own, so that however it ends
+# (its own end, ctest's time limit, a kill of its process group) the kernel ends every process left
+# in it, those that left its process group (Orca in a session of its own, services a bus started, a
+# daemon that forks) included. --kill-child ends the test when unshare is killed; /proc is the
+# namespace's own, for ps and pgrep. Anyone but root makes it in a user namespace, mapped to themselves.
 if (($$ != 1)); then
     namespace=(--pid --fork --kill-child --mount-proc)
     # unshare first makes every mount private, which fails where the root is no mount of its own, as in
@@ -89,20 +87,19 @@ finish() {
     echo "all checks passed"
 }
 
+# spawn LOG COMMAND...: COMMAND in the background, its output in LOG, ended with the session; $! is its id.
+spawn() { "${@:2}" >"$1" 2>&1 & started+=($!); }
+
 # The accessibility bus and its registry, found by Qt, pyatspi and Orca through org.a11y.Bus on the
 # session bus.
-readonly a11y_launcher=/usr/libexec/at-spi-bus-launcher
-require_a11y_bus() {
-    [[ -x $a11y_launcher ]] || skip "at-spi2-core is not installed"
-}
 a11y_bus() {
     dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
         2>/dev/null | tr -d ' '
 }
 start_a11y_bus() {
-    local bus registry
-    "$a11y_launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
-    started+=($!)
+    local bus registry launcher=/usr/libexec/at-spi-bus-launcher
+    [[ -x $launcher ]] || skip "at-spi2-core is not installed"
+    spawn "$work/launcher.log" "$launcher" --launch-immediately
     poll 10 a11y_bus >/dev/null || fail "the accessibility bus did not start: $(cat "$work/launcher.log")"
     # The bus would start the registry on first use; start it now, so that it is ended by its id too.
     bus=$(a11y_bus)
@@ -132,8 +129,7 @@ start_wm() {
     kwin) command=(kwin_x11 --replace) ;;
     *) fail "no such window manager: $1" ;;
     esac
-    "${command[@]}" >"$work/wm.log" 2>&1 &
-    started+=($!)
+    spawn "$work/wm.log" "${command[@]}"
     poll 20 wm_running || fail "$1 did not start: $(cat "$work/wm.log")"
     [[ $1 != openbox ]] || poll 20 test -e "$work/wm.started" || fail "openbox did not finish starting: $(cat "$work/wm.log")"
 }
@@ -160,10 +156,9 @@ start_compositor() {
         # Mutter tells its XWayland's display and credentials only to the program it starts: that
         # one writes them down, then stays for as long as mutter runs.
         # shellcheck disable=SC2016  # expanded by the inner shell
-        mutter --wayland --headless --virtual-monitor 1280x800 --wayland-display="$WAYLAND_DISPLAY" -- \
-            sh -c 'env >"$1.part" && mv "$1.part" "$1" && exec tail --pid="$PPID" -f /dev/null' _ \
-            "$work/compositor.env" >"$work/compositor.log" 2>&1 &
-        started+=($!)
+        spawn "$work/compositor.log" mutter --wayland --headless --virtual-monitor 1280x800 \
+            --wayland-display="$WAYLAND_DISPLAY" -- \
+            sh -c 'env >"$1.part" && mv "$1.part" "$1" && exec tail --pid="$PPID" -f /dev/null' _ "$work/compositor.env"
         announced_display mutter 20
         ;;
     kwin)
@@ -194,15 +189,13 @@ start_compositor() {
             private=(unshare --user --map-root-user --mount sh -c
                 'mount -t tmpfs -o mode=1777 shoewise-x11 /tmp/.X11-unix && exec "$@"' _)
         fi
-        env -u DISPLAY -u WAYLAND_DISPLAY "${private[@]}" "$kwin" --virtual --xwayland --width 1280 --height 800 \
-            --socket "$WAYLAND_DISPLAY" "'$work/announce' '$work/compositor.env'" >"$work/compositor.log" 2>&1 &
-        started+=($!)
+        spawn "$work/compositor.log" env -u DISPLAY -u WAYLAND_DISPLAY "${private[@]}" "$kwin" --virtual --xwayland \
+            --width 1280 --height 800 --socket "$WAYLAND_DISPLAY" "'$work/announce' '$work/compositor.env'"
         announced_display kwin_wayland 30
         ;;
     weston)
-        weston --backend=headless-backend.so --width=1280 --height=800 --xwayland --socket="$WAYLAND_DISPLAY" \
-            --log="$work/compositor.log" >/dev/null 2>&1 &
-        started+=($!)
+        spawn /dev/null weston --backend=headless-backend.so --width=1280 --height=800 --xwayland \
+            --socket="$WAYLAND_DISPLAY" --log="$work/compositor.log"
         poll 20 grep -q 'xserver listening on display' "$work/compositor.log" 2>/dev/null \
             || fail "weston did not start: $(cat "$work/compositor.log")"
         export DISPLAY

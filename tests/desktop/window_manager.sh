@@ -1,15 +1,12 @@
 #!/usr/bin/env bash
 # window_manager.sh PROGRAM SESSION [ARGS...]: what only a real window under a real window manager
-# shows, in one of the sessions of session.sh (openbox, mutter-x11, kwin-x11, mutter-wayland,
-# kwin-wayland): Shoewise, started as a login to the session would start it, opens centred, frame
-# included, without taking the focus from the window that has it nor asking for attention instead; it
-# stays above an ordinary window of another program; it can be minimised but neither resized,
-# maximised nor put into full screen. ARGS go to PROGRAM, which for the Windows program is Wine's
-# launcher. There SHOEWISE_WINE_PROBE names a plain Win32 program that shows a window without
-# activating it, to tell what Wine itself does with the focus; what only Wine's bridge to X decides is
-# said, not checked.
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/session.sh"
+# shows, in one of session.sh's sessions: Shoewise, started as a login would start it, opens centred,
+# frame included, without taking the focus nor asking for attention instead; it stays above an
+# ordinary window of another program; it can be minimised but neither resized, maximised nor put into
+# full screen. ARGS go to PROGRAM, for the Windows program Wine's launcher; there SHOEWISE_WINE_PROBE
+# names a plain Win32 program that shows a window without activating it, to tell what Wine itself
+# does with the focus. What only Wine's bridge to X decides is said, not checked.
+source "$(dirname "$0")/session.sh"
 program=$1 session=$2
 shift 2
 require wmctrl xwininfo xmessage
@@ -29,8 +26,7 @@ has_state() { prop "$1" _NET_WM_STATE | grep -q "$2"; }
 iconic() { prop "$1" WM_STATE | grep -q 'window state: Iconic'; }
 
 # An ordinary window of another program, holding the focus when Shoewise starts.
-xmessage -name shoewise-other -geometry 400x200+10+10 "another program" >"$work/other.log" 2>&1 &
-started+=($!)
+spawn "$work/other.log" xmessage -name shoewise-other -geometry 400x200+10+10 "another program"
 other=""
 find_other() { other=$(xdotool search --onlyvisible --classname '^shoewise-other$' 2>/dev/null | head -n1) && [[ -n $other ]]; }
 poll 10 find_other || not_shown "the other program's window" "$work/other.log"
@@ -72,20 +68,19 @@ fi
 start_app "$program" "$@"
 window=$app_window
 [[ $keeps_focus == no ]] || check "showing Shoewise leaves the focus where it was" focused "$other"
-poll 5 has_state "$window" _NET_WM_STATE_ABOVE
-check "Shoewise asks to be kept above other windows" has_state "$window" _NET_WM_STATE_ABOVE
+check "Shoewise asks to be kept above other windows" poll 5 has_state "$window" _NET_WM_STATE_ABOVE
 # A window manager that refuses a new window the focus may mark it as asking for attention instead,
 # which the task bar then highlights until it is clicked.
 calm() { lacks _NET_WM_STATE_DEMANDS_ATTENTION <<<"$(prop "$1" _NET_WM_STATE)"; }
-poll 5 calm "$window" || true
-check "Shoewise does not ask for attention" calm "$window"
+check "Shoewise does not ask for attention" poll 5 calm "$window"
 sleep 1
 [[ $keeps_focus == no ]] || check "a second later the focus is still where it was" focused "$other"
 check "a second later it still does not ask for attention" calm "$window"
 
-hints=$(prop "$window" WM_NORMAL_HINTS)
-check "the size hints fix the size at $expected_size" fixes_size "$hints" "$EXPECTED_WINDOW_WIDTH" "$EXPECTED_WINDOW_HEIGHT"
-check "the client area is $expected_size" test "$(window_size "$window")" = "$expected_size"
+check "the size hints fix the size at $expected_size" \
+    fixes_size "$(prop "$window" WM_NORMAL_HINTS)" "$EXPECTED_WINDOW_WIDTH" "$EXPECTED_WINDOW_HEIGHT"
+right_size() { test "$(window_size "$window")" = "$expected_size"; }
+check "the client area is $expected_size" right_size
 
 # The frame, title bar included, stands in the middle of the work area (within a pixel of rounding).
 # Under Wine the program centres the frame Wine would draw for Windows, whose top edge Wine 10 makes
@@ -120,15 +115,11 @@ check "the window manager offers no resize or maximise" \
     lacks '_NET_WM_ACTION_(RESIZE|MAXIMIZE)' <<<"$allowed"
 check "the window manager offers minimise" grep -q _NET_WM_ACTION_MINIMIZE <<<"$allowed"
 
-xdotool windowsize "$window" 900 700
-settle
-check "resizing the window itself leaves it $expected_size" test "$(window_size "$window")" = "$expected_size"
-wmctrl -i -r "$window" -e 0,-1,-1,1000,750
-settle
-check "resizing through the window manager leaves it $expected_size" test "$(window_size "$window")" = "$expected_size"
-wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
-settle
-check "maximising leaves it $expected_size" test "$(window_size "$window")" = "$expected_size"
+# tried WHAT COMMAND...: once the window manager has handled COMMAND, the window keeps its size.
+tried() { "${@:2}"; settle; check "$1 leaves it $expected_size" right_size; }
+tried "resizing the window itself" xdotool windowsize "$window" 900 700
+tried "resizing through the window manager" wmctrl -i -r "$window" -e 0,-1,-1,1000,750
+tried maximising wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
 check "maximising is refused" lacks MAXIMIZED <<<"$(prop "$window" _NET_WM_STATE)"
 
 # Window managers may still offer full screen, and some stretch the window over the screen for it.
@@ -142,7 +133,7 @@ else
     settle
     check "full screen is refused" poll 5 not_fullscreen "$window"
     settle
-    check "full screen leaves it $expected_size" test "$(window_size "$window")" = "$expected_size"
+    check "full screen leaves it $expected_size" right_size
     check "full screen leaves it where it was" test "$(place "$window")" = "$before"
 fi
 
@@ -153,11 +144,10 @@ check "raised and focused, the other window still stays below Shoewise" stacked_
 check "Shoewise is still asked to be kept above" has_state "$window" _NET_WM_STATE_ABOVE
 
 xdotool windowminimize "$window"
-poll 5 iconic "$window"
-check "minimising makes it iconic" iconic "$window"
+check "minimising makes it iconic" poll 5 iconic "$window"
 check "minimising marks it hidden" has_state "$window" _NET_WM_STATE_HIDDEN
 wmctrl -i -a "$window"
 poll 5 not iconic "$window"
-check "restored, it is $expected_size" test "$(window_size "$window")" = "$expected_size"
+check "restored, it is $expected_size" right_size
 check "restored, it stacks above the other window" stacked_above "$window" "$other"
 finish
