@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# no_leftovers.sh PROGRAM [event|notification]: a desktop test killed mid-run together with its process
-# group, with no chance to end anything itself, as a stopped job is killed, leaves nothing running: not
-# its X server, buses, accessibility daemons, speech, screen reader, window manager or program. The
-# screen reader's test starts the most of them, Orca in a session of its own among them.
+# no_leftovers.sh PROGRAM [event|notification]: a desktop test killed mid-run with its process group,
+# with no chance to end anything itself, leaves nothing running: not its X server, buses, accessibility
+# daemons, speech, screen reader, window manager or program. The screen reader's test, whose Orca runs
+# in a session of its own, starts the most of them.
 source "$(dirname "$0")/session.sh"
 (($$ == 1)) || skip "no PID namespace can be made here"
 

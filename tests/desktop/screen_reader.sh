@@ -85,6 +85,8 @@ quiet() {
         before=$now
     done
 }
+# press_on BUTTON KEY TEXT: Tab to BUTTON, press KEY there, and hear TEXT once.
+press_on() { tab_to "$1"; press "$2"; hear "$3"; }
 # change_page CAPTION: Ctrl+Tab until Orca names the page; no count is announced on the way.
 change_page() {
     local _ heard=""
@@ -110,26 +112,18 @@ tab_to "8,9"
 check "nothing is announced before the first press" lacks "$count" <<<"$(spoken)"
 press space
 hear "Running Count -22, Cards Left in Shoe 415"
-tab_to "10,J,Q,K,A"
-press Return
-hear "Running Count -23, Cards Left in Shoe 414"
-tab_to "戻る"
-press space
-hear "Running Count -22, Cards Left in Shoe 415"
+press_on "10,J,Q,K,A" Return "Running Count -23, Cards Left in Shoe 414"
+press_on "戻る" space "Running Count -22, Cards Left in Shoe 415"
 
 # A true-count page.
 change_page "REKO(Ridiculously Easy KO)"
 change_page "４・５カードカウンター"
 change_page "Hi-Lo System"
-tab_to "10,J,Q,K,A"
-press Return
-hear "Running Count -0.125, True Count -0.13, Cards Left in Shoe 415"
+press_on "10,J,Q,K,A" Return "Running Count -0.125, True Count -0.13, Cards Left in Shoe 415"
 
 # An ace page: the aces left come last, where the page shows them.
 change_page "Advanced-Omega-II"
-tab_to "A"
-press space
-hear "Running Count 0, True Count 0, Cards Left in Shoe 415, A残数 31"
+press_on "A" space "Running Count 0, True Count 0, Cards Left in Shoe 415, A残数 31"
 
 # A baccarat page, with two quick presses: both count, and the newest count is heard last.
 change_page "Baccarat Card Counter Ⅰ"

@@ -63,12 +63,10 @@ require() {
 
 # check DESCRIPTION COMMAND...: records a failed check and goes on, so one run shows every fault.
 check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok: $what"
+    if "${@:2}"; then
+        echo "ok: $1"
     else
-        echo "FAIL: $what" >&2
+        echo "FAIL: $1" >&2
         failures=$((failures + 1))
     fi
 }
@@ -151,14 +149,15 @@ start_compositor() {
     export WAYLAND_DISPLAY=wayland-shoewise  # in the private XDG_RUNTIME_DIR
     unset XAUTHORITY  # the caller's, for another display
     local kwin status=0
+    # Mutter and KWin tell their XWayland's display and credentials only to the programs they start
+    # once it is up: this one writes them down, then stays for as long as its compositor runs.
+    # shellcheck disable=SC2016  # expanded by the script written
+    printf '#!/bin/sh\nenv >"$1.part" && mv "$1.part" "$1" && exec tail --pid="$PPID" -f /dev/null\n' >"$work/announce"
+    chmod +x "$work/announce"
     case $1 in
     mutter)
-        # Mutter tells its XWayland's display and credentials only to the program it starts: that
-        # one writes them down, then stays for as long as mutter runs.
-        # shellcheck disable=SC2016  # expanded by the inner shell
         spawn "$work/compositor.log" mutter --wayland --headless --virtual-monitor 1280x800 \
-            --wayland-display="$WAYLAND_DISPLAY" -- \
-            sh -c 'env >"$1.part" && mv "$1.part" "$1" && exec tail --pid="$PPID" -f /dev/null' _ "$work/compositor.env"
+            --wayland-display="$WAYLAND_DISPLAY" -- sh "$work/announce" "$work/compositor.env"
         announced_display mutter 20
         ;;
     kwin)
@@ -174,11 +173,6 @@ start_compositor() {
         # Its XWayland listens in the X servers' folder, which KWin does not make itself (X servers
         # and the system's start-up do).
         [[ -d /tmp/.X11-unix ]] || mkdir -m 1777 /tmp/.X11-unix || fail "/tmp/.X11-unix could not be made"
-        # KWin, too, tells its XWayland's display and credentials only to the programs it is given to
-        # start once that is up: that one writes them down.
-        # shellcheck disable=SC2016  # expanded by the script written
-        printf '#!/bin/sh\nenv >"$1.part" && mv "$1.part" "$1"\n' >"$work/announce"
-        chmod +x "$work/announce"
         local private=()
         # KWin's XWayland refuses that folder unless root or the user owns it; in the user namespace a
         # user who is not root runs the test in, root's folder is owned by no one mapped. KWin then runs

@@ -94,13 +94,8 @@ slack=1
 frame_extents() { prop "$window" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,; }
 read -r fl fr ft fb < <(frame_extents | grep . || echo 0 0 0 0)
 # KWin without the Plasma shell sets no work area: the whole screen is the work area then.
-work_area() {
-    local area
-    area=$(xprop -root _NET_WORKAREA 2>/dev/null | grep '=' | sed 's/.*= //; s/,//g' | cut -d' ' -f1-4 || true)
-    [[ -n $area ]] || area=$(xwininfo -root | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print 0, 0, w, h}')
-    echo "$area"
-}
-read -r ax ay aw ah < <(work_area)
+work_area() { xprop -root _NET_WORKAREA 2>/dev/null | sed -n 's/.*= //p' | tr -d , | cut -d' ' -f1-4 | grep .; }
+read -r ax ay aw ah < <(work_area || xwininfo -root | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print 0, 0, w, h}')
 read -r cx cy < <(place "$window")
 centred() {
     local left=$((cx - fl - ax)) right=$((ax + aw - (cx + EXPECTED_WINDOW_WIDTH + fr)))
