@@ -2,8 +2,7 @@
 # accessibility.sh BUILD_DIR: the accessibility tests on Windows' own platform under Wine, on a private
 # X display, with Qt's UI Automation bridge brought on as a screen reader brings it on: every operation
 # is announced in the form that bridge passes on to screen readers.
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../desktop/session.sh"
+source "$(dirname "$0")/../desktop/session.sh"
 build=$1
 require Xvfb
 start_x 1280x800

@@ -2,13 +2,11 @@
 # package.sh BUILD_DIR: the Windows program as users get it. shoewise.exe is a window program whose
 # version information and manifest give the project's version. The zip, unpacked into an empty Wine
 # prefix that sees none of the host's Qt, compiler runtime or fonts, shows every page exactly as the
-# build's own program does with all of them in sight: so it holds every DLL and plugin the program
-# loads, and draws in the face it ships.
+# build's own program does: it holds every DLL and plugin the program loads, and the face it draws in.
 # The installer, run silently as deployment tools run it, installs for the user alone or for all users,
 # each over an install of either kind, which it replaces; the installed program starts, a running one
 # is closed first, and each uninstall leaves nothing.
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../desktop/session.sh"
+source "$(dirname "$0")/../desktop/session.sh"
 build=$1
 require Xvfb xdotool import compare unzip x86_64-w64-mingw32-objdump strings
 zip=$(ls "$build"/shoewise-*-win64.zip)
@@ -96,7 +94,7 @@ WINEPREFIX=$work/prefix wineserver --wait
 files >"$work/before.txt"
 for user in "$work"/prefix/drive_c/users/*; do [[ $user == */Public ]] || break; done
 user=${user##*/}
-publisher=$(sed -n 's/^Copyright (c) [0-9]* //p' "$here/../../LICENSE" | head -n1)
+publisher=$(sed -n 's/^Copyright (c) [0-9]* //p' "$root/LICENSE" | head -n1)
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Shoewise'
 # Each kind of install: whom it is for, its default folder as Windows names it, its registry root, the
 # option that chooses it, its Start menu.
@@ -119,7 +117,7 @@ sized() {
     local value bytes
     value=$(sed -n 's/^EstimatedSize=//p' "$1")
     bytes=$(find "$2" -type f -printf '%s\n' | awk '{s += $1} END {print s + 0}')
-    [[ $value == 0x* ]] && ((value == bytes / 1024))
+    [[ $value =~ ^0x[0-9a-fA-F]+$ ]] && ((value == bytes / 1024))
 }
 # copies: how many shoewise.exe the prefix holds outside Windows' own folder.
 copies() {
@@ -145,10 +143,11 @@ installed() {
         grep -qxF "$at\\shoewise.exe" <(strings -a "$work/prefix/drive_c/${menu[$kind]}/Shoewise.lnk")
     check "$what: nothing is left of an install for ${whom[$other]}" absent "$other"
 }
+# install KIND WHAT [FOLDER]: installs silently for that kind, into FOLDER where given, and checks the
+# state after it.
 install() {
-    local what=$1
-    shift
-    check "$what: the installer succeeds" in_prefix "$installer" /S "$@"
+    check "$2: the installer succeeds" in_prefix "$installer" /S "/${option[$1]}" ${3:+"/D=$3"}
+    installed "$@"
 }
 # uninstall WHAT: runs the quiet uninstall command of the entry, as Windows' settings and deployment
 # tools do; it must leave nothing.
@@ -168,23 +167,18 @@ uninstall() {
 }
 ended() { [[ $(ps -o stat= -p "$1" || echo Z) == *Z* ]]; }
 
-install "per-user install" /CurrentUser
-installed user "per-user install"
+install user "per-user install"
 start_app env "${alone[@]}" "$build/wine-run.sh" "$(unix "${folder[user]}")/shoewise.exe"
 check "the installed program shows its window" test -n "$app_window"
 # Left running, on top, as users forget it: the next install closes it first.
-install "per-user install over it" /CurrentUser
+install user "per-user install over it"
 check "per-user install over it: the running program was closed" poll 20 ended "$app_pid"
 ended "$app_pid" || kill "$app_pid"
 wait "$app_pid" 2>/dev/null || true
-installed user "per-user install over it"
-install "all-users install over per-user" /AllUsers
-installed all "all-users install over per-user"
+install all "all-users install over per-user"
 uninstall "all-users uninstall"
-install "all-users install" /AllUsers
-installed all "all-users install"
-install "per-user install into a folder given with /D=, over all-users" /CurrentUser '/D=C:\Shoewise'
-installed user "per-user install into a folder given with /D=, over all-users" 'C:\Shoewise'
+install all "all-users install"
+install user "per-user install into a folder given with /D=, over all-users" 'C:\Shoewise'
 uninstall "per-user uninstall"
 WINEPREFIX=$work/prefix wineserver --kill
 finish

@@ -5,8 +5,7 @@
 # scaled to device pixels, and every caption fits, overlaps and stays within its page exactly as at
 # 100 %: the scale probe's description must not change. Pictures of every page at 100 % and 150 % are
 # left in BUILD_DIR/screenshots/STYLE/ to be looked at.
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../desktop/session.sh"
+source "$(dirname "$0")/../desktop/session.sh"
 build=$1
 require Xvfb
 start_x 2800x1400
