@@ -1,24 +1,19 @@
 #!/usr/bin/env bash
-# facts_once.sh FACTS_SH SOURCE_DIR: each fact of the project is stated in one place: the version,
-# application id, homepage, window size, faces, chart size, oldest Qt and description in the top-level
-# CMakeLists.txt, the authors and licence in LICENSE. Everything else, C++, CMake, shell and Python
-# alike, is made from them or reads them (FACTS_SH is what the build wrote for the shell); only the
-# tests keep their own expectation of what the user sees, once, in tests/expected.sh, and Debian's
-# packaging (debian/) states again what Debian requires in its own files, which must agree, as far as a
-# distribution's packaging is the project's to keep: the upstream version, homepage, summary, the
-# program's copyright and licence, each paragraph of the description. What it adds, a stanza for its
-# own files, a paragraph or sentence more, a revision, its patches, is its own. Documents and comments
-# may name a fact.
+# facts_once.sh FACTS_SH SOURCE_DIR: each fact of the project is stated once: the version, application
+# id, homepage, window size, faces, chart size, oldest Qt and description in the top-level
+# CMakeLists.txt, the authors and licence in LICENSE; all else is made from them or reads them
+# (FACTS_SH, written by the build). Only the tests keep their own expectation of what the user sees, in
+# tests/expected.sh; and debian/ states again what Debian requires, which must agree with the project
+# (version, homepage, summary, copyright, licence, each paragraph of the description) while what it
+# adds (a stanza, a sentence, a revision, patches) is its own. Documents and comments may name a fact.
 set -uo pipefail
 facts=$1
 # shellcheck source=../cmake/facts.sh.in
 source "$facts" || exit 1
 cd "$2" || exit 1
-# The files themselves are searched, not what version control holds, so that a copy of the sources
-# that is no checkout (an archive, a Debian source package) is checked the same. Not searched: version
-# control's folder, build folders (build/, build-*/, a Debian build's obj-*/), release files (dist/),
-# a distribution's patches and quilt's copies of the files they patch (debian/patches/, .pc/), which
-# restate the project's lines by nature, documents and pictures.
+# The files themselves, not version control's list, so that an archive or a source package is checked
+# alike; not builds, release files, documents, pictures, nor a distribution's patches and quilt's copies
+# of what they patch, which restate the project's lines by nature.
 list=$(mktemp) || exit 1
 trap 'rm -f "$list"' EXIT
 find . \( -name .git -o -path ./build -o -path './build-*' -o -path './obj-*' -o -path ./dist -o -path ./.pc \
@@ -39,17 +34,9 @@ check() {
         for home; do [[ $file == "${home%/}" || $file == "${home%/}"/* ]] && continue 2; done
         searched+=("$file")
     done
-    if [[ -z $value ]]; then
-        echo "FAIL: the $fact is empty in $facts"
-        status=1
-        return
-    fi
+    [[ -n $value ]] || { echo "FAIL: the $fact is empty in $facts"; status=1; return; }
     lines=$(grep "${options[@]}" -e "$value" -- "${searched[@]}")
-    if (($? > 1)); then
-        echo "FAIL: could not search for the $fact"
-        status=1
-        return
-    fi
+    (($? <= 1)) || { echo "FAIL: could not search for the $fact"; status=1; return; }
     found=$(awk '{line = $0; sub(/^[^:]*:[0-9]+:/, "", line)} line !~ /^[ \t]*(#|\/\/|\*|<!--|\.\\")/' <<<"$lines")
     if [[ -n $found ]]; then
         echo "FAIL: the $fact '$value' is written outside $*:"
