@@ -31,16 +31,12 @@ startup() {
     echo "$platform $name $line" >>"$work/startup"
 }
 
+names=(bare label shoewise)
 echo "start-up: $runs runs of each program per platform..." >&2
 for platform in xcb offscreen; do
     for i in $(seq "$runs"); do
         # The order turns every run, so no program always runs right after another.
-        case $((i % 3)) in
-        0) order="bare label shoewise" ;;
-        1) order="shoewise bare label" ;;
-        2) order="label shoewise bare" ;;
-        esac
-        for name in $order; do
+        for name in "${names[@]:i%3}" "${names[@]:0:i%3}"; do
             case $name in
             bare) startup "$platform" bare "$bin/bench_startup_bare" ;;
             label) startup "$platform" label "$bin/bench_startup_bare" --label ;;
