@@ -37,11 +37,9 @@ windows() {
     echo "clang-tidy, Windows only: ${#files[@]} files: ${files[*]#"$root/"}"
     ((${#files[@]})) || return 0
 
-    # clang reads the mingw g++ compile lines, but misses that compiler's C++ library (its folder is
-    # named after the thread model, "14-posix", which is no version clang reads) and, without the
-    # target's own root, adds the host's /usr/include behind the target's headers. So the target, the C++ library's folders and the root
-    # are taken from the compiler itself; its private folders (intrinsics, fixed headers) clang has
-    # its own of.
+    # clang misses the mingw g++'s C++ library (in a folder named "14-posix", no version to clang) and,
+    # without the target's root, adds the host's /usr/include: the target, the library's folders and the
+    # root come from the compiler itself, but for its private ones, which clang has its own of.
     local compiler target private dir
     compiler=$(python3 scripts/compile_db.py compiler "$build" "${files[0]}")
     target=$("$compiler" -dumpmachine)

@@ -14,11 +14,9 @@ source "$(dirname "$0")/lib.sh"
 cd "$root"
 what=${1:-test}
 
-# The host's Qt provides the tools (moc, rcc, uic) and must be the very version built for Windows: the
-# one installed, or the one deps.sh is about to install. A machine whose own Qt is older than the
-# Windows program's oldest (CMakeLists.txt states it) builds and tests it in a Debian 13 root, its
-# build folder then being build/debian13/windows*.
-# The machine's own architecture's: with another's installed too (arm64.sh's), a bare name gives both.
+# The host's Qt (the machine's architecture's, installed or about to be) provides the tools (moc, rcc,
+# uic) and is the version built for Windows. Where it is older than CMakeLists.txt's oldest for
+# Windows, all runs in a Debian 13 root, in build/debian13/windows*.
 qt_package=$(dpkg-query -W -f='${Version}' "qt6-base-dev:$(dpkg --print-architecture)" 2>/dev/null || true)
 [[ -n $qt_package ]] || qt_package=$(apt-cache policy qt6-base-dev 2>/dev/null | awk '/Candidate:/ {print $2}')
 qt_version=${qt_package%%+*}
@@ -52,8 +50,7 @@ toolchain=$cache/toolchain-$key.cmake
 
 log() { printf '== %s\n' "$*"; }
 
-# In a subshell of its own: the time and flags it exports are the Qt build's alone, not those of
-# whatever this script builds after it on a machine where the cache was empty.
+# A subshell: the time and flags it exports are the Qt build's alone.
 build_qt() (
     # A Qt without the record of its source (below) was built before it was kept: built again.
     if [[ -f $qt_prefix/.complete && -f $qt_prefix/debian-source-version ]]; then
@@ -167,9 +164,8 @@ log "clang-tidy over the sources only Windows compiles"
 bash scripts/lint.sh --windows "$build"
 
 log "tests under Wine, offscreen"
-# One Wine server for all of them: each program then starts in about a second instead of three.
-# Wine's own background programs start with the first program and stay with the server: started here,
-# away from ctest, which would otherwise wait for the output they hold open until they end.
+# One Wine server for all, so each program starts in a second, not three; its background programs
+# start here, away from ctest, which would wait for the output they hold open.
 export WINEPREFIX=$root/$build/wine
 "$build/wine-run.sh" cmd /c exit >/dev/null 2>&1  # makes the prefix on first use
 wineserver --wait
