@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# deb.sh [check [DIR]|release OUT|source OUT]: Shoewise's Debian packages from the commit checked out,
+# deb.sh [check [DIR]|release OUT|source OUT|roots]: Shoewise's Debian packages from the commit checked out,
 # as Debian makes them: the source package, then the binary packages built by sbuild (unshare mode) in
 # clean roots, each judged by its release's own lintian, pedantic, nothing left.
 #   release OUT  the upstream tarball, the source package and Debian 12's packages for amd64 and,
 #                cross-built, arm64, with their .buildinfo; they install on Debian 13 and unstable too
 #   source OUT   the upstream tarball and the source package alone
+#   roots        the amd64 roots the others build and check in, made ahead (.ci/run, from nothing)
 #   check [DIR]  the default: the release's packages (DIR's, else made into build/deb/); the programs'
 #                hardening and what else neither lintian nor the autopkgtests see (package.sh);
 #                Debian 13's and unstable's amd64 builds with the package's tests and then their Qt's
@@ -16,17 +17,26 @@
 # Needs root (or sudo).
 source "$(dirname "$0")/lib.sh"
 cd "$root"
-usage="usage: deb.sh [check [DIR]|release OUT|source OUT]"
+usage="usage: deb.sh [check [DIR]|release OUT|source OUT|roots]"
 [[ $(id -u) -eq 0 ]] || exec sudo --preserve-env=CI,XDG_CACHE_HOME bash "$0" "$@"
 what=${1:-check}
 given=""
 case $what in
 check) out=$root/build/deb given=${2:+$(realpath "$2")} ;;
 release | source) out=$(realpath -m "${2:?$usage}") ;;
+roots) ;;
 *) echo "$usage" >&2; exit 2 ;;
 esac
 
 bash scripts/deps.sh debian
+# sbuild's roots, and piuparts's and autopkgtest's. Debian 12's sbuild reads Debian 13's dependencies
+# with the root's apt-utils.
+buildd_root() { root_tarball buildd.tar "$1" amd64 --variant=buildd --include=apt-utils; }
+minbase_root() { root_tarball minbase.tar.gz "$1" amd64 --variant=minbase; }
+if [[ $what == roots ]]; then
+    for suite in bookworm trixie sid; do buildd_root "$suite" && minbase_root "$suite"; done >/dev/null
+    exit 0
+fi
 # A range past every other one, so that no user's namespace shares an id with root's.
 if ! grep -q '^root:' /etc/subuid || ! grep -q '^root:' /etc/subgid; then
     first=$(cat /etc/subuid /etc/subgid | awk -F: '{end = $2 + $3} end > max {max = end} END {print (max > 100000) ? max : 100000}')
@@ -109,9 +119,8 @@ build() {
     lintian+=(--suppress-tags="$pass_over")
     shift 3
     [[ " $* " != *" --source "* ]] || source=""
-    # Debian 12's sbuild reads Debian 13's dependencies with the root's apt-utils.
     local chroot
-    chroot=$(root_tarball buildd.tar "$suite" amd64 --variant=buildd --include=apt-utils)
+    chroot=$(buildd_root "$suite")
     log=$dest/shoewise_${version}_$arch-$suite.log
     mkdir -p "$work/$suite-$arch"
     if ! sbuild --chroot-mode=unshare --chroot="$chroot" --dist="$distribution" --host="$arch" \
@@ -162,12 +171,18 @@ step "the arm64 package: its program's hardening, its dependencies" bash tests/d
 # amd64 testbeds stay minimal: there piuparts and autopkgtest install everything, as a user's apt does.
 needs=$( (dpkg-deb -f "$arm64_deb" Depends && sed -n 's/^Depends: //p' debian/tests/control) |
     tr ',' '\n' | sed -E 's/ *\([^)]*\)//; s/ //g' | grep -vx 'shoewise\|' | sort -u | paste -sd,)
-base=$(root_tarball testbed.tar.gz bookworm arm64 --variant=minbase --include="$needs")
-spawn "autopkgtest on bookworm arm64, under qemu" "$out/autopkgtest-bookworm-arm64.log" \
+# That testbed, where it is to be made, takes minutes under emulation: it is made within the check, so
+# that the builds below do not wait for it.
+# shellcheck disable=SC2016  # expanded by the check's shell
+spawn "autopkgtest on bookworm arm64, under qemu" "$out/autopkgtest-bookworm-arm64.log" bash -c '
+    source scripts/lib.sh
+    base=$(root_tarball testbed.tar.gz bookworm arm64 --variant=minbase --include="$1")
+    shift
+    exec "$@" --tarball "$base"' - "$needs" \
     autopkgtest --apt-upgrade --output-dir="$work/autopkgtest-bookworm-arm64" "$dsc" "$arm64_deb" \
-    -- unshare --release bookworm --arch arm64 --tarball "$base"
+    -- unshare --release bookworm --arch arm64
 for suite in bookworm trixie sid; do
-    base=$(root_tarball minbase.tar.gz "$suite" amd64 --variant=minbase)
+    base=$(minbase_root "$suite")
     # piuparts's own configuration of a trixie root leaves this folder, which its check then finds.
     spawn "piuparts on $suite: install, remove, purge" "$out/piuparts-$suite.log" \
         piuparts --basetgz="$base" --distribution="$suite" --keep-sources-list --no-eatmydata \

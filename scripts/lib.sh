@@ -70,9 +70,13 @@ cache=${XDG_CACHE_HOME:-$HOME/.cache}/shoewise
 # root_tarball KIND.EXT RELEASE ARCH [MMDEBSTRAP OPTIONS...]: prints the tarball's path, made first
 # where there is none to reuse; EXT, tar or tar.gz, is the format (piuparts reads only gzip's).
 root_tarball() {
-    local kind=${1%%.*} ext=${1#*.} suite=$2 arch=$3 key file option words part old
+    local kind=${1%%.*} ext=${1#*.} suite=$2 arch=$3 key file option words part old lock
     shift 3
     mkdir -p "$cache"
+    # One maker of a release's roots at a time: another script wanting the same root, made beside it
+    # (.ci/run), waits for it rather than makes it twice.
+    exec {lock}>"$cache/$suite.lock"
+    flock "$lock"
     archive_sources "$suite" "$cache/$suite" >&2
     # A copy-in hook counts by what it copies, not where from: every checkout makes the same root.
     key=$({
@@ -92,14 +96,15 @@ root_tarball() {
     if [[ -z $(find "$file" -mtime -7 2>/dev/null) ]]; then
         echo "== making the $suite $arch $kind root into $file" >&2
         [[ $arch == "$(dpkg --print-architecture)" ]] || run_foreign "$arch" >&2
-        # mmdebstrap takes the format from the name's ending; a name of the run's own, as another
-        # script may be making the same root.
-        part=$cache/making-$$-$suite-$arch-$kind.$ext
+        # mmdebstrap takes the format from the name's ending.
+        part=$cache/making-$suite-$arch-$kind.$ext
+        rm -f "$part"
         mmdebstrap --quiet --architectures="$arch" "${aptopts[@]}" "$@" "$suite" "$part" "${sources[@]}" >&2 ||
             { rm -f "$part"; fail "mmdebstrap could not make the $suite $arch $kind root"; }
         mv "$part" "$file"
         for old in "$cache/$suite-$arch-$kind-"*".$ext"; do [[ $old == "$file" ]] || rm -f "$old"; done
     fi
+    exec {lock}>&-
     echo "$file"
 }
 

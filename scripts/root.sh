@@ -5,12 +5,13 @@
 #   run | test | bench | windows [ARGS]   scripts/COMMAND.sh ARGS, in a root that holds what `deps.sh
 #                                          test` and `deps.sh windows` install, build-dependencies too
 #   shell [COMMAND]                        a shell in that root, or COMMAND run by one
+#   root                                   the root alone, made where it is to be (.ci/run, ahead)
 # The root comes from lib.sh's root_tarball; each run unpacks a copy into memory and updates it. The
 # project folder has the same path inside; its build/ is the root's own (build/debian13/ outside,
 # build/debian12-arm64/ and the like). Needs root (or sudo).
 source "$(dirname "$0")/lib.sh"
 cd "$root"
-usage="usage: root.sh RELEASE ARCH run|test|bench|windows|shell [ARGS...]"
+usage="usage: root.sh RELEASE ARCH run|test|bench|windows|shell|root [ARGS...]"
 # The whole script runs as root: it makes namespaces and mounts in them.
 [[ $(id -u) -eq 0 ]] || exec sudo --preserve-env=CI,XDG_CACHE_HOME,SOURCE_DATE_EPOCH,TZ,LC_ALL bash "$0" "$@"
 if [[ ${1:-} == --in-root ]]; then
@@ -86,7 +87,7 @@ if [[ -n $in_root ]]; then
 fi
 
 case $what in
-run | test | bench | windows | shell) ;;
+run | test | bench | windows | shell | root) ;;
 *) echo "$usage" >&2; exit 2 ;;
 esac
 bash scripts/deps.sh roots
@@ -98,6 +99,7 @@ file=$(root_tarball test.tar "$suite" "$arch" --variant=minbase --include="$(pri
     --customize-hook='mkdir -p "$1/tmp/shoewise/debian"' \
     --customize-hook="copy-in $root/debian/control /tmp/shoewise/debian" \
     --chrooted-customize-hook='DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq /tmp/shoewise/ >/dev/null && rm -r /tmp/shoewise')
+[[ $what != root ]] || exit 0
 # This script again, as the first process of new namespaces, with a fresh root from the tarball, where
 # it goes on with the command.
 exec unshare --mount --propagation private --pid --fork --kill-child bash "$0" --in-root "$file" "$suite" "$arch" "$what" "$@"
