@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Two scripts wanting the same root at once (as .ci/run's roots beside its steps): it is made once, and
-# both are given it. mmdebstrap is a stand-in that takes a second and counts its calls.
+# both are given it. mmdebstrap is a stand-in that takes a second and counts its calls; the archive
+# entries are the test's own, as a root's /etc/apt may have none the scripts read.
 source "$(dirname "$0")/../scripts/lib.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -16,6 +17,8 @@ STUB
 chmod +x "$work/bin/mmdebstrap"
 export PATH=$work/bin:$PATH XDG_CACHE_HOME=$work/cache MADE=$work/made
 cache=$XDG_CACHE_HOME/shoewise
+echo "deb http://deb.debian.org/debian sid main" >"$work/sid.list"
+archive_sources() { sources=("$work/sid.list") aptopts=(); }
 root_tarball test.tar sid amd64 --variant=minbase >"$work/first" &
 root_tarball test.tar sid amd64 --variant=minbase >"$work/second"
 wait $!
