@@ -9,14 +9,16 @@
 source "$(dirname "$0")/lib.sh"
 what=${1:-test}
 
+# dev: the quick loop (cmake --preset dev ...), the build-dependencies alone, the tests' included;
 # shot: a screenshot of the window on a private Xvfb; run: the program built and shown, in its face;
 # bench: also measured; test: built, tested and checked in every way.
+dev=()
 shot=(xvfb xauth x11-utils xdotool imagemagick dbus)
 run=(fonts-ipafont-gothic "${shot[@]}")
 bench=("${run[@]}" libbenchmark-dev python3)
 test=(
     "${bench[@]}"
-    ccache clang-format clang-tidy cppcheck shellcheck git
+    ccache clang-format clang-tidy cppcheck shellcheck
     # The desktop tests: window managers and compositors, a right-to-left locale, accessibility, the
     # screen reader, packaging.
     openbox mutter kwin-x11 kwin-wayland weston xwayland qt6-wayland xdotool wmctrl locales
@@ -24,17 +26,14 @@ test=(
     desktop-file-utils appstream file groff-base man-db
 )
 
-# Qt for Windows is built from Debian's Qt source with the host's Qt tools; Wine runs the tests.
+# Qt for Windows is built from Debian's Qt source with the host's Qt tools; Wine runs the tests; the
+# release check's second build runs on another clock, the zip's order and modes made the same by
+# strip-nondeterminism.
 windows=(
     cmake ninja-build ccache dpkg-dev pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
     g++-mingw-w64-x86-64-posix libwine-dev googletest
     wine wine64 xvfb xauth openbox xdotool wmctrl x11-utils imagemagick dbus
-    fonts-ipafont-gothic nsis zip unzip librsvg2-bin binutils
-    # The release check's second build runs on another clock; the zip's order and modes are made
-    # the same by strip-nondeterminism.
-    faketime libfile-stripnondeterminism-perl
-    # clang-tidy over the Windows-only sources, told apart from the rest by a Linux configure.
-    clang-tidy git libfontconfig-dev
+    fonts-ipafont-gothic nsis zip unzip librsvg2-bin binutils faketime libfile-stripnondeterminism-perl
 )
 
 # 64-bit ARM Linux: Debian's cross compiler and pkg-config against Debian's arm64 Qt, with the
@@ -49,35 +48,32 @@ arm64=(
 
 # The Debian packages: the source package made with dpkg-source, the binary ones built by sbuild in
 # roots made by mmdebstrap, whose users are mapped with newuidmap; lintian, piuparts and autopkgtest
-# check them, hardening-check (devscripts) their programs, for arm64 with that toolchain's probe.
+# check them, hardening-check (devscripts) their programs, for arm64 with that toolchain's probe, and
+# the desktop-files autopkgtest's tools the arm64 package's files; reprotest builds them again on this
+# machine, with the build-dependencies, under the variations disorderfs and faketime make.
 debian=(
     dpkg-dev git sbuild mmdebstrap uidmap lintian piuparts autopkgtest devscripts debian-archive-keyring
-    binutils g++ g++-aarch64-linux-gnu
+    binutils g++ g++-aarch64-linux-gnu desktop-file-utils appstream file man-db
+    reprotest disorderfs faketime diffoscope-minimal
 )
 
-# The release files are made by deb.sh and windows.sh, which install what they need, and compared;
-# reprotest builds the source package on this machine, under the variations disorderfs and faketime
-# make.
-release=(git diffoscope-minimal reprotest disorderfs faketime)
+# The release files are made by deb.sh and windows.sh, which install what they need, and compared.
+release=(git diffoscope-minimal disorderfs)
 
-# The Debian roots are made from Debian's packages with mmdebstrap; a root of another architecture runs
-# its programs through qemu's user mode, which registers itself with the kernel, its CPU named by
-# dpkg-architecture.
+# The Debian roots are made from Debian's packages with mmdebstrap.
 roots=(mmdebstrap)
-foreign=(qemu-user-static binfmt-support arch-test dpkg-dev)
 
 # apt-get build-dep's arguments for the kind's build-dependencies; none for the others.
 build_dep=()
 case $what in
 run | bench) build_dep=(build-dep -P nocheck) ;;
-# windows too: its clang-tidy step configures the Linux build, to tell the Windows-only sources apart.
-test | release | windows) build_dep=(build-dep) ;;
+dev | test | debian) build_dep=(build-dep) ;;
 esac
-kinds="shot|run|test|bench|windows|arm64|debian|release|roots|foreign"
+kinds="dev|shot|run|test|bench|windows|arm64|debian|release|roots"
 [[ "|$kinds|" == *"|$what|"* ]] || { echo "usage: deps.sh [$kinds] [--list]" >&2; exit 2; }
 declare -n kind=$what
 # Each once, in the order given.
-mapfile -t packages < <(printf '%s\n' "${kind[@]}" | awk '!seen[$0]++')
+mapfile -t packages < <(printf '%s\n' "${kind[@]}" | awk 'NF && !seen[$0]++')
 if [[ ${2:-} == --list ]]; then
     printf '%s\n' "${packages[@]}"
     exit 0

@@ -7,18 +7,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # as_root COMMAND...: COMMAND as root, through sudo where the script does not run as root.
-as_root() {
-    if [[ $(id -u) -eq 0 ]]; then
-        "$@"
-    else
-        sudo "$@"
-    fi
-}
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+as_root() { if ((EUID)); then sudo "$@"; else "$@"; fi; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # step WHAT COMMAND...: COMMAND, and how long it took.
 step() {
@@ -63,15 +53,15 @@ archive_sources() {
 }
 
 # Every Debian root the scripts use (sbuild's, piuparts's, autopkgtest's, root.sh's) is made by
-# root_tarball and kept in $cache as RELEASE-ARCH-KIND-KEY.EXT, KEY a hash of all that goes into it
-# (release, architecture, mmdebstrap's options, archive entries, the files copy-in hooks copy). One rule
-# renews them: made again when the key changes or a week on; each use updates its unpacked copy.
+# root_tarball, of the machine's architecture, and kept in $cache as RELEASE-KIND-KEY.EXT, KEY a hash of
+# all that goes into it (release, mmdebstrap's options, archive entries, the files copy-in hooks copy).
+# One rule renews them: made again when the key changes or a week on; each use updates its copy.
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/shoewise
-# root_tarball KIND.EXT RELEASE ARCH [MMDEBSTRAP OPTIONS...]: prints the tarball's path, made first
-# where there is none to reuse; EXT, tar or tar.gz, is the format (piuparts reads only gzip's).
+# root_tarball KIND.EXT RELEASE [MMDEBSTRAP OPTIONS...]: prints the tarball's path, made first where
+# there is none to reuse; EXT, tar or tar.gz, is the format (piuparts reads only gzip's).
 root_tarball() {
-    local kind=${1%%.*} ext=${1#*.} suite=$2 arch=$3 key file option words part old lock
-    shift 3
+    local kind=${1%%.*} ext=${1#*.} suite=$2 key file option words part old lock
+    shift 2
     mkdir -p "$cache"
     # One maker of a release's roots at a time: another script wanting the same root, made beside it
     # (.ci/run), waits for it rather than makes it twice.
@@ -80,7 +70,7 @@ root_tarball() {
     archive_sources "$suite" "$cache/$suite" >&2
     # A copy-in hook counts by what it copies, not where from: every checkout makes the same root.
     key=$({
-        printf '%s\n' "$suite" "$arch"
+        printf '%s\n' "$suite" "$(dpkg --print-architecture)"
         for option; do
             if [[ $option == --*hook=copy-in\ * ]]; then
                 read -ra words <<<"${option#*=copy-in }"
@@ -92,41 +82,62 @@ root_tarball() {
         done
         cat "${sources[@]}"
     } | sha256sum | cut -c1-12)
-    file=$cache/$suite-$arch-$kind-$key.$ext
+    file=$cache/$suite-$kind-$key.$ext
     if [[ -z $(find "$file" -mtime -7 2>/dev/null) ]]; then
-        echo "== making the $suite $arch $kind root into $file" >&2
-        [[ $arch == "$(dpkg --print-architecture)" ]] || run_foreign "$arch" >&2
+        echo "== making the $suite $kind root into $file" >&2
         # mmdebstrap takes the format from the name's ending.
-        part=$cache/making-$suite-$arch-$kind.$ext
+        part=$cache/making-$suite-$kind.$ext
         rm -f "$part"
-        mmdebstrap --quiet --architectures="$arch" "${aptopts[@]}" "$@" "$suite" "$part" "${sources[@]}" >&2 ||
-            { rm -f "$part"; fail "mmdebstrap could not make the $suite $arch $kind root"; }
+        mmdebstrap --quiet "${aptopts[@]}" "$@" "$suite" "$part" "${sources[@]}" >&2 ||
+            { rm -f "$part"; fail "mmdebstrap could not make the $suite $kind root"; }
         mv "$part" "$file"
-        for old in "$cache/$suite-$arch-$kind-"*".$ext"; do [[ $old == "$file" ]] || rm -f "$old"; done
+        for old in "$cache/$suite-$kind-"*".$ext"; do [[ $old == "$file" ]] || rm -f "$old"; done
     fi
     exec {lock}>&-
     echo "$file"
 }
 
+# Work beside a script's own steps, each in a session of its own, so that ending its process group ends
+# all it started: $beside maps each one's id to its name, log and start.
+declare -A beside=()
+# beside NAME LOG COMMAND...: COMMAND started beside, its output in LOG; $! is its id.
+beside() {
+    local name=$1 log=$2
+    shift 2
+    setsid "$@" >"$log" 2>&1 &
+    beside[$!]="$name|$log|$EPOCHSECONDS"
+}
+# wait_beside: waits for all of it, saying how long each took; the first to fail fails the script with
+# its log's tail.
+wait_beside() {
+    local pid status name log start
+    while ((${#beside[@]})); do
+        status=0
+        wait -n -p pid "${!beside[@]}" || status=$?
+        IFS='|' read -r name log start <<<"${beside[$pid]}"
+        unset "beside[$pid]"
+        ((status == 0)) || { tail -n 60 "$log"; fail "$name failed: $log"; }
+        # It may have ended long before: its log's last change says when.
+        printf '== %s: %d s\n' "$name" $(($(stat -c %Y "$log") - start))
+    done
+}
+# end_beside: ends what still runs, as the script exits.
+end_beside() {
+    local pid
+    for pid in "${!beside[@]}"; do
+        kill -TERM -- "-$pid" 2>/dev/null || true
+        poll 10 not_running "-$pid" || kill -KILL -- "-$pid" 2>/dev/null || true
+    done
+    wait
+}
+
 # use_ccache: test builds compile through ccache, beside the roots, so that what another clone or the
 # commit before compiled alike is not compiled again (the folder left out of its keys: only the tests
-# read their debugging paths). Release builds never do: the reproducibility check would compare a cache
-# with itself.
+# read their debugging paths). The release check's second builds never do, so that it compares a build
+# through the cache with the compiler's own output.
 use_ccache() {
     export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_DIR=$cache/ccache \
         CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
-}
-
-# run_foreign ARCH: the kernel runs ARCH's programs through qemu's user mode, told of it by
-# binfmt_misc: mounted, qemu-user-static installed (it registers itself, its interpreter opened at
-# once, so that it works in roots and namespaces too) and enabled. The registration is the machine's,
-# and stays.
-run_foreign() {
-    local qemu
-    mountpoint -q /proc/sys/fs/binfmt_misc || as_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
-    bash "$root/scripts/deps.sh" foreign
-    qemu=qemu-$(dpkg-architecture -a "$1" -qDEB_HOST_GNU_CPU 2>/dev/null)
-    grep -qx enabled "/proc/sys/fs/binfmt_misc/$qemu" 2>/dev/null || as_root update-binfmts --enable "$qemu"
 }
 
 # poll SECONDS COMMAND...: true as soon as COMMAND succeeds, false if it never does in time.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Shoewise and runs it. Without a display it runs the program under
-# Xvfb, saves a screenshot of the window, says where, and ends.
+# Installs what is missing, builds Shoewise and runs it. Without a display it runs the program on a
+# private Xvfb display with its own session bus, saves a screenshot of the window, says where, and ends.
 source "$(dirname "$0")/lib.sh"
 cd "$root"
 
@@ -15,4 +15,10 @@ fi
 
 shot="$root/build/screenshots/shoewise.png"
 mkdir -p "$(dirname "$shot")"
-exec bash scripts/xvfb-shot.sh "$shot" "$program"
+begin_session
+start_x 1280x800
+start_bus
+start_app "$program"
+sleep 1  # let the first frames be painted
+import -window "$app_window" "$shot"
+echo "Screenshot of the window: $shot"
