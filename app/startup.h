@@ -13,9 +13,11 @@ namespace shoewise {
 // and keeps the layout left to right.
 void setUpApplication();
 
-// Everything the program does before it makes its window, in order. The program, its tests, its
-// benchmarks and its tools all start through here, so that what they check is the start users get.
-// A caller may bring an application class of its own, with further constructor arguments.
+// Everything the program does before it makes its window, in order. The program and whatever shows
+// its window (the window, accessibility and scale tests, the start-up and click benchmarks, the page
+// pictures) start through here, so that what they check is the start users get; the chart's tests,
+// benchmark and generator, which show no window, make a plain application. A caller may bring an
+// application class of its own, with further constructor arguments.
 template <std::derived_from<QApplication> Application = QApplication> class Startup {
 public:
     template <typename... Extra>
