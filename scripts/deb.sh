@@ -19,13 +19,19 @@
 # (/etc/subuid, /etc/subgid) for sbuild and autopkgtest to map users into. Needs root (or sudo).
 source "$(dirname "$0")/lib.sh"
 cd "$root"
-usage="usage: deb.sh [check [OUT]|release OUT|source OUT|roots]"
+usage="usage: deb.sh [check [OUT]|release OUT|source OUT|upload trixie|sid|roots]"
 [[ $(id -u) -eq 0 ]] || exec sudo --preserve-env=CI,XDG_CACHE_HOME bash "$0" "$@"
+# Its work folder is a tmpfs in a mount namespace of its own, gone with it however it ends: sbuild,
+# piuparts and autopkgtest unpack their roots there, where the thousands of files dpkg writes and
+# syncs for a set of packages cost no disk.
+[[ ${1:-} == --in-namespace ]] || exec unshare --mount --propagation private bash "$0" --in-namespace "$@"
+shift
 what=${1:-check}
 logs=$root/build/deb
 case $what in
 check) out=$(realpath -m "${2:-$logs/release}") ;;
 release | source) out=$(realpath -m "${2:?$usage}") ;;
+upload) out=$logs/${2:?$usage} ;;
 roots) ;;
 *) echo "$usage" >&2; exit 2 ;;
 esac
@@ -47,11 +53,16 @@ if ! grep -q '^root:' /etc/subuid || ! grep -q '^root:' /etc/subgid; then
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-deb.XXXXXX")
+mount -t tmpfs -o mode=755 shoewise-deb "$work"  # searchable by the ids sbuild and autopkgtest map
+export TMPDIR=$work
+# shellcheck disable=SC2016  # Perl's variable, for sbuild
+printf '$unshare_tmpdir_template = "%s/sbuild.XXXXXXXXXX";\n1;\n' "$work" >"$work/sbuildrc"
+export SBUILD_CONFIG=$work/sbuildrc
 # What it made is given back to the user who asked sudo for it, build/ too where it made that.
 give_back() {
     [[ -n ${SUDO_UID:-} && -n ${SUDO_GID:-} && -d $out ]] || return 0
-    if [[ $what == check ]]; then chown "$SUDO_UID:$SUDO_GID" "$root/build" && chown -R "$SUDO_UID:$SUDO_GID" "$logs"; fi
-    chown -R "$SUDO_UID:$SUDO_GID" "$out"
+    [[ $what != check ]] || chown "$SUDO_UID:$SUDO_GID" "$root/build" "$logs"
+    chown -R "$SUDO_UID:$SUDO_GID" "$out" "$logs"
 }
 trap 'end_beside; rm -rf "$work"; give_back || true' EXIT
 [[ -z $(git status --porcelain --untracked-files=no) ]] || echo "deb.sh: uncommitted changes are left out" >&2
@@ -136,12 +147,26 @@ release() {
     step "Debian 12 arm64, cross-built" build bookworm arm64 "$dsc" "$1" --profiles=cross,nocheck
     unset DEB_BUILD_OPTIONS
 }
-if [[ $what != check ]]; then
-    if [[ $what == source ]]; then sources "$out"; else release "$out"; fi
+[[ $what != source ]] || { sources "$out" && exit 0; }
+[[ $what != release ]] || { release "$out" && exit 0; }
+# upload: the archive's upload, built on another release with the package's own tests. Unstable's,
+# where the upload goes, builds the source package again, for its lintian to judge. After each, in its
+# root, the reference pictures of its Qt (6.8, 6.11), which the package's own tests leave to the
+# project: under CI a Qt without pictures fails.
+if [[ $what == upload ]]; then
+    source=()
+    [[ $2 != sid ]] || source=(--source)
+    build "$2" amd64 "$(source_package "$debian_version")" "$out" "${source[@]}" \
+        --finished-build-commands='cd %SBUILD_PKGBUILD_DIR && CI=1 QT_QPA_PLATFORM=offscreen ctest --test-dir obj-x86_64-linux-gnu --output-on-failure -R "^Pictures\."'
     exit 0
 fi
 rm -rf "$logs"
 mkdir -p "$logs" "$out"
+# The archive's upload on Debian 13 and unstable, beside all the rest, which waits for nothing of it.
+beside "Debian 13: the archive's upload, with its tests and the pictures" "$logs/upload-trixie.log" \
+    bash scripts/deb.sh upload trixie
+beside "Debian unstable: the archive's upload, with its tests and the pictures, and its source" \
+    "$logs/upload-sid.log" bash scripts/deb.sh upload sid
 release "$out"
 deb=$out/shoewise_${version}_amd64.deb arm64_deb=$out/shoewise_${version}_arm64.deb
 
@@ -211,14 +236,5 @@ arm64() {
 }
 step "the arm64 package, as its autopkgtests would show on Debian 12" arm64
 
-# The archive's upload, built on the other releases with the package's own tests, each in a folder of
-# its own: their packages have the same names. Unstable's, where the upload goes, builds the source
-# package again, for its lintian to judge. After each, in its root, the reference pictures of its Qt
-# (6.8, 6.11), which the package's own tests leave to the project: under CI a Qt without pictures fails.
-upload=$(source_package "$debian_version")
-pictures=(--finished-build-commands='cd %SBUILD_PKGBUILD_DIR && CI=1 QT_QPA_PLATFORM=offscreen ctest --test-dir obj-x86_64-linux-gnu --output-on-failure -R "^Pictures\."')
-step "Debian 13 amd64, with the package's tests and the pictures" build trixie amd64 "$upload" "$logs/trixie" "${pictures[@]}"
-step "Debian unstable amd64 and the source package, with the package's tests and the pictures" \
-    build sid amd64 "$upload" "$logs/sid" --source "${pictures[@]}"
 wait_beside
 echo "deb.sh: the packages in $out pass every check; the logs are in $logs"

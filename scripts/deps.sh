@@ -27,13 +27,13 @@ test=(
 )
 
 # Qt for Windows is built from Debian's Qt source with the host's Qt tools; Wine runs the tests; the
-# release check's second build runs on another clock, the zip's order and modes made the same by
-# strip-nondeterminism.
+# release check's second build runs on another clock and in a locale made for it, the zip's order and
+# modes made the same by strip-nondeterminism.
 windows=(
     cmake ninja-build ccache dpkg-dev pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
     g++-mingw-w64-x86-64-posix libwine-dev googletest
     wine wine64 xvfb xauth openbox xdotool wmctrl x11-utils imagemagick dbus
-    fonts-ipafont-gothic nsis zip unzip librsvg2-bin binutils faketime libfile-stripnondeterminism-perl
+    fonts-ipafont-gothic nsis zip unzip librsvg2-bin binutils faketime locales libfile-stripnondeterminism-perl
 )
 
 # 64-bit ARM Linux: Debian's cross compiler and pkg-config against Debian's arm64 Qt, with the

@@ -12,11 +12,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # step WHAT COMMAND...: COMMAND, and how long it took.
 step() {
-    local what=$1 start=$SECONDS
-    shift
-    printf '== %s\n' "$what"
-    "$@"
-    printf '== %s: %d s\n' "$what" $((SECONDS - start))
+    local start=$SECONDS
+    printf '== %s\n' "$1"
+    "${@:2}"
+    printf '== %s: %d s\n' "$1" $((SECONDS - start))
 }
 
 # archive_sources SUITE PREFIX: the machine's Debian archive entries with SUITE's name for its release's,
@@ -101,12 +100,7 @@ root_tarball() {
 # all it started: $beside maps each one's id to its name, log and start.
 declare -A beside=()
 # beside NAME LOG COMMAND...: COMMAND started beside, its output in LOG; $! is its id.
-beside() {
-    local name=$1 log=$2
-    shift 2
-    setsid "$@" >"$log" 2>&1 &
-    beside[$!]="$name|$log|$EPOCHSECONDS"
-}
+beside() { setsid "${@:3}" >"$2" 2>&1 & beside[$!]="$1|$2|$EPOCHSECONDS"; }
 # wait_beside: waits for all of it, saying how long each took; the first to fail fails the script with
 # its log's tail.
 wait_beside() {
@@ -142,10 +136,8 @@ use_ccache() {
 
 # poll SECONDS COMMAND...: true as soon as COMMAND succeeds, false if it never does in time.
 poll() {
-    local tenths=$(($1 * 10))
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" && return 0
+    for _ in $(seq $(($1 * 10))); do
+        "${@:2}" && return 0
         sleep 0.1
     done
     return 1
@@ -172,9 +164,7 @@ end_session() {
         poll 5 not_running "$pid" || kill -KILL "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true  # reaps it if it is this shell's own child
     done
-    if (($$ == 1)) && kill -TERM -1 2>/dev/null; then
-        poll 2 not_running -1 || true
-    fi
+    if (($$ == 1)) && kill -TERM -1 2>/dev/null; then poll 2 not_running -1 || true; fi
     rm -rf "$work"
 }
 # not_running PID: no such process, or (-1) no other process in this one's PID namespace.
@@ -186,8 +176,7 @@ start_x() {
     Xvfb -displayfd 3 -screen 0 "$1x24" -noreset -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     started+=($!)
     poll 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    DISPLAY=":$(head -n1 "$work/display")"
-    export DISPLAY
+    DISPLAY=":$(head -n1 "$work/display")" && export DISPLAY
 }
 
 # start_bus: a session bus of the session's own, so that nothing autolaunches a daemon that outlives
@@ -201,8 +190,7 @@ start_bus() {
         3>"$work/bus" >"$work/bus.log" 2>&1 &
     started+=($!)
     poll 10 test -s "$work/bus" || fail "the session bus did not start: $(cat "$work/bus.log")"
-    export DBUS_SESSION_BUS_ADDRESS
-    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus") && export DBUS_SESSION_BUS_ADDRESS
     unset AT_SPI_BUS_ADDRESS
 }
 
@@ -218,10 +206,7 @@ not_shown() {
             done || true
         echo "-- what the window manager shows: its check window, the windows it manages, the active one"
         xprop -root _NET_SUPPORTING_WM_CHECK _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW 2>&1 || true
-        if [[ -s $work/wm.log ]]; then
-            echo "-- the window manager's output"
-            cat "$work/wm.log"
-        fi
+        [[ ! -s $work/wm.log ]] || { echo "-- the window manager's output" && cat "$work/wm.log"; }
         echo "-- the processes"
         # Not the kernel's threads, named in brackets: in a PID namespace, process 2 is no kernel thread.
         ps -e -o pid,ppid,stat,etime,args 2>&1 | awk 'NR == 1 || $5 !~ /^\[/' | cut -c1-200 || true

@@ -66,28 +66,21 @@ build_qt() (
     log "Qt $qt_version for Windows: building once into $qt_prefix"
     local work=$cache/qt-work-$key
     rm -rf "$work" "$qt_prefix"
-    mkdir -p "$work" "$cache"
+    mkdir -p "$work"
     cp cmake/mingw-w64-x86_64.cmake "$toolchain"
 
     # Debian's source of the very Qt the host has, through the host's own archive entries made source
     # entries, in an apt configuration of the build's own: the machine's is left as it is.
-    local apt=$work/apt
+    local apt=$work/apt list
     mkdir -p "$apt/sources.list.d" "$apt/lists/partial"
-    local list
     for list in /etc/apt/sources.list.d/*.sources; do
-        [[ -f $list ]] || continue
-        sed 's/^Types: deb$/Types: deb-src/' "$list" >"$apt/sources.list.d/${list##*/}"
+        [[ ! -f $list ]] || sed 's/^Types: deb$/Types: deb-src/' "$list" >"$apt/sources.list.d/${list##*/}"
     done
-    if [[ -f /etc/apt/sources.list ]]; then
-        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$apt/sources.list"
-    fi
+    [[ ! -f /etc/apt/sources.list ]] || sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$apt/sources.list"
     local private=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/sources.list.d"
         -o "Dir::State::Lists=$apt/lists" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=)
     (cd "$work" && apt-get "${private[@]}" update -qq && apt-get "${private[@]}" source -qq "qt6-base=$qt_package") \
-        >"$work/source.log" 2>&1 || {
-        tail -n 20 "$work/source.log"
-        exit 1
-    }
+        >"$work/source.log" 2>&1 || { tail -n 20 "$work/source.log"; exit 1; }
     local src
     src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
 
@@ -110,19 +103,12 @@ EOF
 
     # The same DLLs from every rebuild of this cache: the time is the source package's own, the work
     # folder's path is mapped away.
-    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -STimestamp)
-    export SOURCE_DATE_EPOCH
+    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -STimestamp) && export SOURCE_DATE_EPOCH
     export CFLAGS="-ffile-prefix-map=$work=/usr/src" CXXFLAGS="-ffile-prefix-map=$work=/usr/src"
     cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_INSTALL_PREFIX="$qt_prefix" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$triplet/cmake" \
-        "${qt_options[@]}" >"$work/configure.log" 2>&1 || {
-        tail -n 40 "$work/configure.log"
-        exit 1
-    }
-    cmake --build "$work/build" >"$work/build.log" 2>&1 || {
-        grep -E 'error|FAILED' "$work/build.log" | head -n 40
-        exit 1
-    }
+        "${qt_options[@]}" >"$work/configure.log" 2>&1 || { tail -n 40 "$work/configure.log"; exit 1; }
+    cmake --build "$work/build" >"$work/build.log" 2>&1 || { grep -E 'error|FAILED' "$work/build.log" | head -n 40; exit 1; }
     cmake --install "$work/build" >/dev/null
     # The exact source built, which licenses.txt names: the host's package may move on to a new Debian
     # revision of the same Qt, and the cache with it.

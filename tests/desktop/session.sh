@@ -24,9 +24,7 @@ if (($$ != 1)); then
 else
     # A namespace's first process gets only the signals it has a handler for. (unshare itself passes
     # over TERM and INT: they reach the test through its process group, from Ctrl-C or timeout.)
-    trap 'exit 129' HUP
-    trap 'exit 130' INT
-    trap 'exit 143' TERM
+    trap 'exit 129' HUP && trap 'exit 130' INT && trap 'exit 143' TERM
 fi
 begin_session
 # What the user must see, as every test expects it.
@@ -40,20 +38,11 @@ failures=0
 
 # skip WHY: the test cannot run here. On a developer's machine that lacks a tool it is skipped (77, as
 # ctest is told); in CI (CI set) it fails, as every test there must run.
-skip() {
-    [[ -z ${CI:-} ]] || fail "cannot run in CI: $*"
-    echo "SKIP: $*"
-    exit 77
-}
+skip() { [[ -z ${CI:-} ]] || fail "cannot run in CI: $*"; echo "SKIP: $*"; exit 77; }
 # unavailable SESSION WHY: the session's window manager or compositor is installed, but this release's
 # cannot run that session. That is a fact of the release, not a missing tool: skipped in CI too.
-unavailable() {
-    local release
-    # shellcheck source=/dev/null
-    release=$(. /etc/os-release && echo "${PRETTY_NAME:-this release}")
-    echo "SKIP: $1: $2 on $release"
-    exit 77
-}
+# shellcheck source=/dev/null
+unavailable() { echo "SKIP: $1: $2 on $(. /etc/os-release && echo "${PRETTY_NAME:-this release}")"; exit 77; }
 # require TOOL...: a test that cannot run without them is skipped.
 require() {
     local missing=() tool
@@ -62,14 +51,7 @@ require() {
 }
 
 # check DESCRIPTION COMMAND...: records a failed check and goes on, so one run shows every fault.
-check() {
-    if "${@:2}"; then
-        echo "ok: $1"
-    else
-        echo "FAIL: $1" >&2
-        failures=$((failures + 1))
-    fi
-}
+check() { if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1" >&2 && failures=$((failures + 1)); fi; }
 
 # not COMMAND...: true where COMMAND fails, for check and poll.
 not() { ! "$@"; }
@@ -80,10 +62,7 @@ fixes_size() { grep -q "minimum size: $2 by $3" <<<"$1" && grep -q "maximum size
 # window_size ID: an X window's size, as WIDTHxHEIGHT.
 window_size() { xwininfo -id "$1" | awk '/^  Width:/ {w=$2} /^  Height:/ {h=$2} END {print w "x" h}'; }
 
-finish() {
-    ((failures == 0)) || fail "$failures check(s) failed"
-    echo "all checks passed"
-}
+finish() { ((failures == 0)) || fail "$failures check(s) failed"; echo "all checks passed"; }
 
 # spawn LOG COMMAND...: COMMAND in the background, its output in LOG, ended with the session; $! is its id.
 spawn() { "${@:2}" >"$1" 2>&1 & started+=($!); }
