@@ -64,7 +64,7 @@ give_back() {
     [[ $what != check ]] || chown "$SUDO_UID:$SUDO_GID" "$root/build" "$logs"
     chown -R "$SUDO_UID:$SUDO_GID" "$out" "$logs"
 }
-trap 'end_beside; rm -rf "$work"; give_back || true' EXIT
+trap 'end_beside; umount -l "$work" && rmdir "$work"; give_back || true' EXIT
 [[ -z $(git status --porcelain --untracked-files=no) ]] || echo "deb.sh: uncommitted changes are left out" >&2
 # The archive's upload is debian/changelog's version; the release's packages are the same source under
 # upstream's own revision, below the archive's first (-1), so that apt moves their users on to Debian's

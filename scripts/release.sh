@@ -43,7 +43,7 @@ windows_into() {
 work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-release.XXXXXX")
 # Whatever ends the run, the Windows builds beside it, in a process group of their own, end first.
 windows_pid=""
-trap '[[ -z $windows_pid ]] || kill -- "-$windows_pid" 2>/dev/null; wait
+trap '[[ -z $windows_pid ]] || kill -- "-$windows_pid" 2>/dev/null || true; wait
     mountpoint -q "$work/varied" && as_root umount "$work/varied"; as_root rm -rf "$work"' EXIT
 logs=$root/build/release
 rm -rf "$logs"
