@@ -54,10 +54,8 @@ fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/shoewise-deb.XXXXXX")
 mount -t tmpfs -o mode=755 shoewise-deb "$work"  # searchable by the ids sbuild and autopkgtest map
-export TMPDIR=$work
-# shellcheck disable=SC2016  # Perl's variable, for sbuild
-printf '$unshare_tmpdir_template = "%s/sbuild.XXXXXXXXXX";\n1;\n' "$work" >"$work/sbuildrc"
-export SBUILD_CONFIG=$work/sbuildrc
+export TMPDIR=$work SBUILD_CONFIG=$work/sbuildrc
+echo "\$unshare_tmpdir_template = '$work/sbuild.XXXXXXXXXX';" >"$SBUILD_CONFIG"
 # What it made is given back to the user who asked sudo for it, build/ too where it made that.
 give_back() {
     [[ -n ${SUDO_UID:-} && -n ${SUDO_GID:-} && -d $out ]] || return 0
@@ -152,10 +150,18 @@ release() {
 # upload: the archive's upload, built on another release with the package's own tests. Unstable's,
 # where the upload goes, builds the source package again, for its lintian to judge. After each, in its
 # root, the reference pictures of its Qt (6.8, 6.11), which the package's own tests leave to the
-# project: under CI a Qt without pictures fails.
+# project: under CI a Qt without pictures fails. Like the project's other test builds, and unlike the
+# release's packages, it compiles through a ccache of its own, bound into the root (its folder open to
+# the ids sbuild maps), the build's folder, which sbuild names anew each time, left out of its keys.
 if [[ $what == upload ]]; then
-    source=()
-    [[ $2 != sid ]] || source=(--source)
+    mkdir -p "$cache/ccache-debian" && chmod 1777 "$cache/ccache-debian"
+    cat >>"$SBUILD_CONFIG" <<EOF
+\$unshare_bind_mounts = [{directory => '$cache/ccache-debian', mountpoint => '/ccache'}];
+\$build_environment = {CCACHE_DIR => '/ccache', CCACHE_BASEDIR => '/build', CCACHE_NOHASHDIR => '1',
+    CMAKE_C_COMPILER_LAUNCHER => 'ccache', CMAKE_CXX_COMPILER_LAUNCHER => 'ccache'};
+EOF
+    source=(--add-depends=ccache)
+    [[ $2 != sid ]] || source+=(--source)
     build "$2" amd64 "$(source_package "$debian_version")" "$out" "${source[@]}" \
         --finished-build-commands='cd %SBUILD_PKGBUILD_DIR && CI=1 QT_QPA_PLATFORM=offscreen ctest --test-dir obj-x86_64-linux-gnu --output-on-failure -R "^Pictures\."'
     exit 0
