@@ -177,13 +177,19 @@ release "$out"
 deb=$out/shoewise_${version}_amd64.deb arm64_deb=$out/shoewise_${version}_arm64.deb
 
 # like_release ARCH: this machine's packages among those the release's ARCH build was made with (its
-# .buildinfo), at the versions it had where they differ, for reprotest's build on this machine.
+# .buildinfo), at the versions it had where they differ; one that apt does not offer at that version
+# is named and left as it is, for the comparison to judge.
 like_release() {
-    local wanted
-    mapfile -t wanted < <(sed -n '/^Installed-Build-Depends:/,/^[^ ]/s/^ \([^ ]*\) (= \([^)]*\)),\?$/\1 \2/p' \
-        "$out/shoewise_${version}_$1.buildinfo" | while read -r package version; do
-        [[ $(dpkg-query -W -f='${Version}' "$package" 2>/dev/null) == "$version" ]] || echo "$package=$version"
-    done)
+    local package at wanted=()
+    while read -r package at; do
+        [[ $(dpkg-query -W -f='${Version}' "$package" 2>/dev/null) != "$at" ]] || continue
+        if apt-cache madison "$package" | grep -qF " $at "; then
+            wanted+=("$package=$at")
+        else
+            echo "deb.sh: $package is not at the release build's $at here, which apt does not offer" >&2
+        fi
+    done < <(sed -n '/^Installed-Build-Depends:/,/^[^ ]/s/^ \([^ ]*\) (= \([^)]*\)),\?$/\1 \2/p' \
+        "$out/shoewise_${version}_$1.buildinfo")
     ((${#wanted[@]} == 0)) || env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${wanted[@]}" >/dev/null
 }
 # rebuild ARCH [OPTIONS...]: reprotest's build for ARCH, beside, compared with the release's packages
