@@ -138,15 +138,13 @@ sources() {
     cp "$dsc" "${dsc%.dsc}.debian.tar.xz" "$work/shoewise_$upstream.orig.tar.xz" "$1/"
     cp "$work/shoewise_$upstream.orig.tar.xz" "$1/shoewise-$upstream.tar.xz"
 }
-release() {
-    sources "$1"
-    export DEB_BUILD_OPTIONS=nocheck
-    step "Debian 12 amd64" build bookworm amd64 "$dsc" "$1"
-    step "Debian 12 arm64, cross-built" build bookworm arm64 "$dsc" "$1" --profiles=cross,nocheck
-    unset DEB_BUILD_OPTIONS
+amd64() { DEB_BUILD_OPTIONS=nocheck step "Debian 12 amd64" build bookworm amd64 "$dsc" "$out"; }
+arm64() {
+    DEB_BUILD_OPTIONS=nocheck step "Debian 12 arm64, cross-built" build bookworm arm64 "$dsc" "$out" \
+        --profiles=cross,nocheck
 }
 [[ $what != source ]] || { sources "$out" && exit 0; }
-[[ $what != release ]] || { release "$out" && exit 0; }
+[[ $what != release ]] || { sources "$out" && amd64 && arm64 && exit 0; }
 # upload: the archive's upload, built on another release with the package's own tests. Unstable's,
 # where the upload goes, builds the source package again, for its lintian to judge. After each, in its
 # root, the reference pictures of its Qt (6.8, 6.11), which the package's own tests leave to the
@@ -164,6 +162,7 @@ EOF
     [[ $2 != sid ]] || source+=(--source)
     build "$2" amd64 "$(source_package "$debian_version")" "$out" "${source[@]}" \
         --finished-build-commands='cd %SBUILD_PKGBUILD_DIR && CI=1 QT_QPA_PLATFORM=offscreen ctest --test-dir obj-x86_64-linux-gnu --output-on-failure -R "^Pictures\."'
+    echo "deb.sh: the archive's upload builds on $2; its log is in $logs"
     exit 0
 fi
 rm -rf "$logs"
@@ -173,23 +172,26 @@ beside "Debian 13: the archive's upload, with its tests and the pictures" "$logs
     bash scripts/deb.sh upload trixie
 beside "Debian unstable: the archive's upload, with its tests and the pictures, and its source" \
     "$logs/upload-sid.log" bash scripts/deb.sh upload sid
-release "$out"
 deb=$out/shoewise_${version}_amd64.deb arm64_deb=$out/shoewise_${version}_arm64.deb
 
 # like_release ARCH: this machine's packages among those the release's ARCH build was made with (its
 # .buildinfo), at the versions it had where they differ; one that apt does not offer at that version
 # is named and left as it is, for the comparison to judge.
 like_release() {
-    local package at wanted=()
-    while read -r package at; do
-        [[ $(dpkg-query -W -f='${Version}' "$package" 2>/dev/null) != "$at" ]] || continue
-        if apt-cache madison "$package" | grep -qF " $at "; then
-            wanted+=("$package=$at")
+    local differ offered entry wanted=()
+    mapfile -t differ < <(sed -n '/^Installed-Build-Depends:/,/^[^ ]/s/^ \([^ ]*\) (= \([^)]*\)),\?$/\1=\2/p' \
+        "$out/shoewise_${version}_$1.buildinfo" | while IFS='=' read -r package at; do
+        [[ $(dpkg-query -W -f='${Version}' "$package" 2>/dev/null) == "$at" ]] || echo "$package=$at"
+    done)
+    ((${#differ[@]})) || return 0
+    offered=$(apt-cache madison "${differ[@]%%=*}" | awk -F '|' '{gsub(/ /, ""); print $1 "=" $2}')
+    for entry in "${differ[@]}"; do
+        if grep -qxF -- "$entry" <<<"$offered"; then
+            wanted+=("$entry")
         else
-            echo "deb.sh: $package is not at the release build's $at here, which apt does not offer" >&2
+            echo "deb.sh: ${entry%%=*} is not at the release build's ${entry#*=} here, which apt does not offer" >&2
         fi
-    done < <(sed -n '/^Installed-Build-Depends:/,/^[^ ]/s/^ \([^ ]*\) (= \([^)]*\)),\?$/\1 \2/p' \
-        "$out/shoewise_${version}_$1.buildinfo")
+    done
     ((${#wanted[@]} == 0)) || env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${wanted[@]}" >/dev/null
 }
 # rebuild ARCH [OPTIONS...]: reprotest's build for ARCH, beside, compared with the release's packages
@@ -209,15 +211,11 @@ rebuild() {
         "$dir" reprotest --control-build="$dir/control" --store-dir="$dir/out" --vary=-user_group --vary=-num_cpus \
         "$@" "${dsc##*/}" -- null
 }
+# Each check starts as soon as its package is built. The installed packages' checks are mostly apt,
+# dpkg and waiting, on one core at most, in a testbed of its own.
 bash scripts/deps.sh arm64
-like_release amd64
-like_release arm64
-rebuild amd64 --vary=environment.variables+='DEB_BUILD_OPTIONS=nocheck;DEB_BUILD_PROFILES=nocheck'
-rebuild arm64 --vary=environment.variables+=DEB_BUILD_OPTIONS=nocheck \
-    --append-build-command='--host-arch=arm64 --build-profiles=cross,nocheck'
-
-# The installed packages' checks run beside the rest: each is mostly apt, dpkg and waiting, on one core
-# at most, in a testbed of its own.
+sources "$out"
+amd64
 for suite in bookworm trixie sid; do
     base=$(minbase_root "$suite")
     # piuparts's own configuration of a trixie root leaves this folder, which its check then finds.
@@ -229,6 +227,13 @@ for suite in bookworm trixie sid; do
         -- unshare --release "$suite" --arch amd64 --tarball "$base"
 done
 step "the amd64 package: its program's hardening, its dependencies" bash tests/desktop/package.sh "$deb" g++
+arm64
+# This machine's packages change before either of reprotest's builds starts.
+like_release amd64
+like_release arm64
+rebuild amd64 --vary=environment.variables+='DEB_BUILD_OPTIONS=nocheck;DEB_BUILD_PROFILES=nocheck'
+rebuild arm64 --vary=environment.variables+=DEB_BUILD_OPTIONS=nocheck \
+    --append-build-command='--host-arch=arm64 --build-profiles=cross,nocheck'
 step "the arm64 package: its program's hardening, its dependencies" bash tests/desktop/package.sh "$arm64_deb" \
     aarch64-linux-gnu-g++
 
@@ -238,7 +243,7 @@ step "the arm64 package: its program's hardening, its dependencies" bash tests/d
 # qemu with the arm64 libraries it depends on, passes what the window autopkgtest checks. What is left
 # out is dpkg and apt themselves running as arm64 programs, and installation scripts, which the package
 # has none of its own of, and which piuparts runs on amd64.
-arm64() {
+installed_arm64() {
     local tree=$work/arm64 id
     apt-get install --simulate "$arm64_deb" >"$work/arm64-apt.log" || fail "apt cannot install $arm64_deb: $(cat "$work/arm64-apt.log")"
     dpkg-deb -x "$arm64_deb" "$tree"
@@ -246,7 +251,7 @@ arm64() {
     bash tests/desktop/install.sh "$tree/usr" "$id" "$upstream"
     bash tests/desktop/window_manager.sh qemu-aarch64 openbox -L / "$tree/usr/games/shoewise"
 }
-step "the arm64 package, as its autopkgtests would show on Debian 12" arm64
+step "the arm64 package, as its autopkgtests would show on Debian 12" installed_arm64
 
 wait_beside
 echo "deb.sh: the packages in $out pass every check; the logs are in $logs"
